@@ -1,0 +1,32 @@
+#pragma once
+// The system's fixed texts, written readably in UTF-8 and handed to the rest of the program as text in
+// the ANSI code page, which is what the exam site compares and shows byte for byte.
+#include <string>
+#include <string_view>
+
+// A fixed UTF-8 text in the ANSI code page.
+std::string AnsiText(std::string_view utf8);
+
+// Title of the exam window; also names the single-instance channel.
+inline constexpr std::string_view APP_TITLE = "中级职称无纸化考试模拟系统 －Brenvale";
+
+// The message table: texts shown to the user in message boxes, by their resource number.
+inline constexpr int MSG_CLOSE_CONFIRM = 130;
+inline constexpr int MSG_PORTS_BUSY = 131;
+inline constexpr int MSG_UPDATE_PROMPT = 135;
+inline constexpr int MSG_SERVER_FOLDER_MISSING = 136;
+inline constexpr int MSG_CONFIG_MISSING = 137;
+inline constexpr int MSG_SERVER_NOT_STARTED = 138;
+
+// The message with that number in the ANSI code page; empty for an unknown number.
+std::string MessageString(int id);
+
+// Caption of the update prompt.
+inline constexpr std::string_view UPDATE_PROMPT_CAPTION = "升级到新版本";
+
+// Feedback texts of the scorers, by subsystem.
+
+// -- Scoring run
+// -- Windows operation scorer
+// -- Word scorer
+// -- Excel scorer
