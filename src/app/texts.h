@@ -30,3 +30,6 @@ inline constexpr std::string_view UPDATE_PROMPT_CAPTION = "升级到新版本";
 // -- Windows operation scorer
 // -- Word scorer
 // -- Excel scorer
+// -- Web server
+// Stands between message 136 and the server folder it names.
+inline constexpr std::string_view SERVER_FOLDER_SEPARATOR = "：";
