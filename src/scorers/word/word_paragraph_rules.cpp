@@ -21,13 +21,15 @@ int MatchOpening(const std::vector<std::string>& openings, const std::string& te
   return 0;
 }
 
-}  // namespace
-
+// The label at the start of the feedback items of criteria paragraph n: with a title, paragraph 1 is the
+// title and the others count from it.
 std::string ParagraphLabel(int title, int n) {
   if (title == 0) return Format(AnsiText(WORD_PARAGRAPH_LABEL), n);
   if (n == 1) return AnsiText(WORD_TITLE_LABEL);
   return Format(AnsiText(WORD_PARAGRAPH_LABEL), n - 1);
 }
+
+}  // namespace
 
 void RunParagraphRules(WordRuleRun& run, std::string& callerFeedback, WordSelection& selection, bool hasTable) {
   std::unique_ptr<WordParagraphs> paragraphs = selection.Paragraphs();

@@ -7,9 +7,6 @@
 #include "scorers/word/word_criteria.h"
 #include "scorers/word/word_session.h"
 
-// The label of criteria paragraph n at the start of its feedback items.
-std::string ParagraphLabel(int title, int n);
-
 // Runs the paragraph rules. The paragraph-count item goes straight to `callerFeedback`, ahead of every
 // item of the run. With a table in the document the walk ends after the first matched paragraph.
 void RunParagraphRules(WordRuleRun& run, std::string& callerFeedback, WordSelection& selection, bool hasTable);

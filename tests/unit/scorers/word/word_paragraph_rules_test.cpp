@@ -1,9 +1,7 @@
-#include <functional>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "scorers/word/word_paragraph_rules.h"
 #include "word_question.h"
 
 namespace {
@@ -15,17 +13,9 @@ WordParagraphModel& AddParagraphs(WordDocumentModel& document, const std::vector
   return *last;
 }
 
-struct ParagraphCase {
-  const char* name;
-  std::function<void(WordDocumentModel&)> build;
-  const char* criteria;
-  const char* feedback;
-  int achieved;
-};
-
 void TitleAndFour(WordDocumentModel& d) { AddParagraphs(d, {"标题行", "AB1", "AB2", "C", "D"}); }
 
-const ParagraphCase PARAGRAPH_CASES[] = {
+const RuleCase PARAGRAPH_CASES[] = {
     {"OnlyTheFirstParagraph", [](WordDocumentModel& d) { AddParagraphs(d, {"A"}); },
      "[paragraph]\nscore_num=1\np1=A\n[p1]\nbold=1\n", "段落数目错误：可能没有合并或拆分段落。<br>", 0},
     {"EmptyParagraphsAreNotCounted", [](WordDocumentModel& d) { AddParagraphs(d, {"T", "", " \t ", "A", ""}); },
@@ -70,23 +60,11 @@ const ParagraphCase PARAGRAPH_CASES[] = {
      "[paragraph]\np1=A\n[p1]\nfontname=方正小标宋简体加粗长名\nscore_fontname=1\n", "", 1},
 };
 
-void PrintTo(const ParagraphCase& c, std::ostream* out) { *out << c.name; }
+class ParagraphRules : public testing::TestWithParam<RuleCase> {};
 
-class ParagraphRules : public testing::TestWithParam<ParagraphCase> {};
+TEST_P(ParagraphRules, ScoreAndFeedback) { ExpectScore(GetParam()); }
 
-TEST_P(ParagraphRules, ScoreAndFeedback) {
-  const ParagraphCase& c = GetParam();
-  WordQuestion question;
-  c.build(question.Document());
-  question.Criteria(c.criteria);
-  WordScore score = question.Score();
-  EXPECT_EQ(score.result, 0);
-  EXPECT_EQ(score.feedback, c.feedback);
-  EXPECT_EQ(score.achieved, c.achieved);
-}
-
-INSTANTIATE_TEST_SUITE_P(WordScorer, ParagraphRules, testing::ValuesIn(PARAGRAPH_CASES),
-                         [](const testing::TestParamInfo<ParagraphCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(WordScorer, ParagraphRules, testing::ValuesIn(PARAGRAPH_CASES), CaseName);
 
 // A paragraph whose every value differs from the defaults, so that a value read from the wrong member
 // cannot pass.

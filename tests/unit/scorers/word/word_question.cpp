@@ -30,3 +30,17 @@ WordScore WordQuestion::Score(const std::string& feedback) {
   score.feedback = AnsiToUtf8(text);
   return score;
 }
+
+void PrintTo(const RuleCase& c, std::ostream* out) { *out << c.name; }
+
+std::string CaseName(const testing::TestParamInfo<RuleCase>& info) { return info.param.name; }
+
+void ExpectScore(const RuleCase& c) {
+  WordQuestion question;
+  c.build(question.Document());
+  question.Criteria(c.criteria);
+  WordScore score = question.Score();
+  EXPECT_EQ(score.result, 0);
+  EXPECT_EQ(score.feedback, c.feedback);
+  EXPECT_EQ(score.achieved, c.achieved);
+}

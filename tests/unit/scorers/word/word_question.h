@@ -2,7 +2,11 @@
 // A Word question for the scorer tests: a web root in a temporary folder with a candidate's document (on
 // disk for PathExists, in the in-memory Word for its content), a criteria file and a message-text file
 // whose text for every key k is "[k]". Texts are written in UTF-8 here and stored in the ANSI code page.
+#include <functional>
+#include <ostream>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "automation/model/word_model.h"
 #include "support/temp_folder.h"
@@ -37,3 +41,18 @@ class WordQuestion {
  private:
   TempFolder folder_;
 };
+
+// One row of a rule table: a document, a criteria file, the feedback (UTF-8) and the score they give.
+struct RuleCase {
+  const char* name;
+  std::function<void(WordDocumentModel&)> build;
+  const char* criteria;
+  const char* feedback;
+  int achieved;
+};
+
+void PrintTo(const RuleCase& c, std::ostream* out);
+std::string CaseName(const testing::TestParamInfo<RuleCase>& info);
+
+// Scores the case's question and checks the result, the feedback and the achieved score.
+void ExpectScore(const RuleCase& c);

@@ -1,4 +1,3 @@
-#include <functional>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -17,14 +16,6 @@ WordTableModel& AddTable(WordDocumentModel& document, const std::vector<std::vec
   return table;
 }
 
-struct TableCase {
-  const char* name;
-  std::function<void(WordDocumentModel&)> build;
-  const char* criteria;
-  const char* feedback;
-  int achieved;
-};
-
 void Build2x3(WordDocumentModel& document) { AddTable(document, {{"a", "b", "c"}, {"d", "e", "f"}}); }
 
 // Row 2: the first cell passes bold -1, the second fails, the third is never looked at.
@@ -34,7 +25,7 @@ void BuildBoldRow(WordDocumentModel& document) {
   table.Cell(2, 3).paragraph.font.bold = 0;
 }
 
-const TableCase TABLE_CASES[] = {
+const RuleCase TABLE_CASES[] = {
     {"NoTableWithRowAndColumn", [](WordDocumentModel& d) { d.AddParagraph("text"); },
      "[table]\nrow=2\ncolumn=3\nscore_row=1\n", "没有插入表格<br>", 0},
     {"NoTableWithoutRow", [](WordDocumentModel& d) { d.AddParagraph("text"); }, "[table]\ncolumn=3\n", "", 0},
@@ -94,22 +85,10 @@ const TableCase TABLE_CASES[] = {
      2},
 };
 
-void PrintTo(const TableCase& c, std::ostream* out) { *out << c.name; }
+class TableRules : public testing::TestWithParam<RuleCase> {};
 
-class TableRules : public testing::TestWithParam<TableCase> {};
+TEST_P(TableRules, ScoreAndFeedback) { ExpectScore(GetParam()); }
 
-TEST_P(TableRules, ScoreAndFeedback) {
-  const TableCase& c = GetParam();
-  WordQuestion question;
-  c.build(question.Document());
-  question.Criteria(c.criteria);
-  WordScore score = question.Score();
-  EXPECT_EQ(score.result, 0);
-  EXPECT_EQ(score.feedback, c.feedback);
-  EXPECT_EQ(score.achieved, c.achieved);
-}
-
-INSTANTIATE_TEST_SUITE_P(WordScorer, TableRules, testing::ValuesIn(TABLE_CASES),
-                         [](const testing::TestParamInfo<TableCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(WordScorer, TableRules, testing::ValuesIn(TABLE_CASES), CaseName);
 
 }  // namespace
