@@ -11,7 +11,7 @@ namespace {
 // Opening texts are read up to 63 bytes; a cut opening text still matches as a prefix.
 constexpr size_t OPENING_SIZE = 64;
 
-std::string SectionName(int n) { return "p" + std::to_string(n); }
+std::string SectionName(int n) { return std::string("p").append(std::to_string(n)); }
 
 // The first criteria paragraph whose opening text the text begins with, or 0.
 int MatchOpening(const std::vector<std::string>& openings, const std::string& text) {
