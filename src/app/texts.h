@@ -40,3 +40,6 @@ inline constexpr std::string_view WORD_TITLE_LABEL = "标题";
 inline constexpr std::string_view WORD_PARAGRAPH_LABEL = "第%d段";
 inline constexpr std::string_view WORD_FIRST_LINE = "首行";
 // -- Excel scorer
+// -- Web server
+// Stands between message 136 and the server folder it names.
+inline constexpr std::string_view SERVER_FOLDER_SEPARATOR = "：";
