@@ -26,6 +26,8 @@ class ExcelQuestion {
   ExcelSheetModel& Sheet() { return Book().sheet; }
   ExcelModelOffice& Office() { return *office_; }
 
+  // Replaces the message-text file.
+  void Messages(const std::string& ini) { root_.Write("score/info/m.ini", ini); }
   // Writes the criteria file: `ini` plus the [msg] path of the message-text file.
   void Criteria(const std::string& ini);
   // The context ScoreExcel gets: this web root and the in-memory Excel.
