@@ -111,7 +111,8 @@ TEST(ExcelTableRules, ReportsADeletedRowThatIsStillThereOnce) {
   for (const Case& c : cases) {
     ExpectScored(
         c.what, [&](ExcelQuestion& q) { c.build(q.Sheet()); },
-        "[items]\ncontent=1\n" + IniSection("content", kTableKeys) + c.deleteSection + kTableScores, c.points, c.feedback);
+        "[items]\ncontent=1\n" + IniSection("content", kTableKeys) + c.deleteSection + kTableScores, c.points,
+        c.feedback);
   }
 }
 
