@@ -5,12 +5,15 @@
 
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <random>
 
 #include "platform/files.h"
 #include "support/sample_site.h"
 #include "update/check_for_update.h"
+#include "update/replace_updater.h"
 #include "update/update_files.h"
+#include "update/update_ready.h"
 
 namespace fs = std::filesystem;
 
@@ -153,6 +156,25 @@ TEST_F(UpdateCheckTest, ATransferCutInTheMiddleStaysTmpAndTheNextStartCompletesI
   EXPECT_TRUE(CheckForUpdatePass(check_));
   EXPECT_TRUE(ReadAll(Zip()) == package_);
   EXPECT_EQ(PackageStatuses(), std::vector<std::string>{"206"});
+}
+
+// Start-up's road: the thread reads the check address from the configuration, downloads, and its report
+// waits for the exam window.
+TEST_F(UpdateCheckTest, TheUpdateThreadReportsACompletePackageOnceTheWindowExists) {
+  IniFile configuration = IniFile::Configuration(site_.InstallFolder());
+  ASSERT_TRUE(configuration.WriteString("download", "url", Url("mkauth/checkupdate.php")));
+  auto relay = std::make_shared<UpdateReadyRelay>();
+  ASSERT_TRUE(ReplaceUpdater(configuration, "1.0.0", check_.updateFolder, relay));
+  for (int attempt = 0; attempt < 500 && !fs::exists(Zip()); ++attempt)
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  ASSERT_TRUE(ReadAll(Zip()) == package_);
+
+  std::promise<void> reported;
+  relay->Attach([&] { reported.set_value(); });
+  EXPECT_EQ(reported.get_future().wait_for(std::chrono::seconds(10)), std::future_status::ready);
+  std::string request = site_.Requests().back();
+  EXPECT_EQ(request.rfind("GET /mkauth/checkupdate.php?os=", 0), 0u) << request;
+  EXPECT_TRUE(request.ends_with("&ver=1.0.0&prov=beijing")) << request;
 }
 
 }  // namespace
