@@ -7,6 +7,8 @@
 
 // An integer key that is absent reads as this value.
 inline constexpr int INI_ABSENT = -999998;
+// The Word table keys and the Excel criteria keys mark an absent integer with this value instead.
+inline constexpr int SCORE_ABSENT = -999999;
 
 enum IniState {
   INI_FOUND = 0,    // the file was found, or an explicit path was given
@@ -36,6 +38,8 @@ class IniFile {
   // Writes the value as decimal text; never creates the file. False when it does not exist or cannot be
   // written.
   bool WriteInt(std::string_view section, std::string_view key, int value);
+  // Writes a text value the same way (every other byte of the file stays as it was).
+  bool WriteString(std::string_view section, std::string_view key, std::string_view value);
 
  private:
   IniFile(const std::string& exeFolder, bool);
