@@ -1,0 +1,259 @@
+#include "automation/uno/office_instance.h"
+
+#include <atomic>
+#include <chrono>
+#include <com/sun/star/beans/PropertyValue.hpp>
+#include <com/sun/star/bridge/UnoUrlResolver.hpp>
+#include <com/sun/star/connection/NoConnectException.hpp>
+#include <com/sun/star/document/MacroExecMode.hpp>
+#include <com/sun/star/document/UpdateDocMode.hpp>
+#include <com/sun/star/frame/Desktop.hpp>
+#include <com/sun/star/frame/XComponentLoader.hpp>
+#include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/util/XCloseable.hpp>
+#include <cppuhelper/bootstrap.hxx>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <rtl/bootstrap.hxx>
+#include <sstream>
+
+#include "automation/uno/uno_text.h"
+#include "platform/files.h"
+#include "platform/office_process.h"
+
+using office::uno::Reference;
+using office::uno::UNO_QUERY;
+using office::uno::UNO_QUERY_THROW;
+
+namespace {
+
+const std::string kProgramFolder = LIBREOFFICE_PROGRAM;
+constexpr int kNewProfileExit = 81;  // the office made its profile and wants to be started again
+
+// The client's own component context, made once per program. It must know the office's types, or the
+// first remote call crashes in the bridge.
+Reference<office::uno::XComponentContext> ClientContext() {
+  static Reference<office::uno::XComponentContext> context = [] {
+    rtl::Bootstrap::set("URE_BOOTSTRAP", Utf8ToOUString("vnd.sun.star.pathname:" + kProgramFolder + "/fundamentalrc"));
+    return cppu::defaultBootstrap_InitialComponentContext();
+  }();
+  return context;
+}
+
+// The installed version as the office's own configuration names it ("7.4").
+std::string InstalledVersion() {
+  std::ifstream in(kProgramFolder + "/../share/registry/main.xcd");
+  std::stringstream text;
+  text << in.rdbuf();
+  std::string all = text.str();
+  size_t prop = all.find("<prop oor:name=\"ooSetupVersion\">");
+  size_t start = all.find("<value>", prop == std::string::npos ? all.size() : prop);
+  size_t end = all.find("</value>", start == std::string::npos ? all.size() : start);
+  if (start == std::string::npos || end == std::string::npos) return std::string();
+  return all.substr(start + 7, end - start - 7);
+}
+
+// The office runs its graphics self-tests on the first start of every version; a profile that already
+// names the installed version skips them (a cold start drops from seconds to a fraction of one).
+void SeedProfile(const std::string& profile) {
+  std::filesystem::create_directories(profile + "/user");
+  std::ofstream(profile + "/user/registrymodifications.xcu")
+      << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+         "<oor:items xmlns:oor=\"http://openoffice.org/2001/registry\" "
+         "xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\">\n"
+         "<item oor:path=\"/org.openoffice.Setup/Product\"><prop oor:name=\"ooSetupLastVersion\" oor:op=\"fuse\">"
+         "<value>"
+      << InstalledVersion()
+      << "</value></prop></item>\n"
+         "<item oor:path=\"/org.openoffice.Office.Recovery/AutoSave\"><prop oor:name=\"Enabled\" oor:op=\"fuse\">"
+         "<value>false</value></prop></item>\n"
+         "</oor:items>\n";
+}
+
+std::string UniquePipeName() {
+  static std::atomic<int> counter{0};
+  std::random_device random;
+  return "examhost_" + std::to_string(random()) + "_" + std::to_string(counter++);
+}
+
+office::beans::PropertyValue Property(const char* name, const office::uno::Any& value) {
+  office::beans::PropertyValue property;
+  property.Name = rtl::OUString::createFromAscii(name);
+  property.Value = value;
+  return property;
+}
+
+std::string FilterOf(const Reference<office::lang::XComponent>& document) {
+  Reference<office::frame::XModel> model(document, UNO_QUERY);
+  if (!model.is()) return std::string();
+  const office::uno::Sequence<office::beans::PropertyValue> args = model->getArgs();
+  for (const office::beans::PropertyValue& arg : args) {
+    rtl::OUString filter;
+    if (arg.Name == "FilterName" && (arg.Value >>= filter)) return OUStringToUtf8(filter);
+  }
+  return std::string();
+}
+
+void CloseDocument(const Reference<office::lang::XComponent>& document) {
+  Reference<office::util::XCloseable> closeable(document, UNO_QUERY);
+  if (closeable.is())
+    closeable->close(true);
+  else
+    document->dispose();
+}
+
+}  // namespace
+
+std::unique_ptr<OfficeInstance> OfficeInstance::Start(const OfficeOptions& options) {
+  std::string profile = CreatePrivateFolder("examhost-office");
+  if (profile.empty()) return nullptr;
+  std::unique_ptr<OfficeInstance> instance(new OfficeInstance(options, profile));
+  if (!instance->Launch() || !instance->Connect()) return nullptr;  // the destructor cleans up
+  return instance;
+}
+
+OfficeInstance::OfficeInstance(const OfficeOptions& options, std::string profile)
+    : options_(options), profile_(std::move(profile)), pipe_(UniquePipeName()) {
+  SeedProfile(profile_);
+  watchdog_ = std::thread([this] { Watch(); });
+}
+
+OfficeInstance::~OfficeInstance() {
+  Shutdown();
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    stopping_ = true;
+  }
+  wake_.notify_all();
+  watchdog_.join();
+  RemoveFolderTree(profile_);
+}
+
+bool OfficeInstance::Launch() {
+  std::vector<std::string> arguments{
+      "-env:UserInstallation=" + Utf8FileUrl(profile_),
+      "--headless", "--invisible", "--nocrashreport", "--nodefault", "--nofirststartwizard", "--nologo",
+      "--norestore", "--nolockcheck", "--accept=pipe,name=" + pipe_ + ";urp;StarOffice.ComponentContext"};
+  // A brand-new profile makes the office exit once after creating it; the second start serves.
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    pid_ = StartOfficeProcess(kProgramFolder + "/soffice.bin", arguments);
+    if (pid_ < 0) return false;
+    int exitCode = 0;
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
+    while (OfficeProcessRunning(pid_, exitCode) && std::chrono::steady_clock::now() < deadline)
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (OfficeProcessRunning(pid_, exitCode)) return true;
+    pid_ = -1;
+    if (exitCode != kNewProfileExit) return false;
+  }
+  return false;
+}
+
+bool OfficeInstance::Connect() {
+  auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(options_.startMilliseconds);
+  rtl::OUString url = Utf8ToOUString("uno:pipe,name=" + pipe_ + ";urp;StarOffice.ComponentContext");
+  try {
+    Reference<office::bridge::XUnoUrlResolver> resolver = office::bridge::UnoUrlResolver::create(ClientContext());
+    while (std::chrono::steady_clock::now() < deadline) {
+      int exitCode = 0;
+      if (!OfficeProcessRunning(pid_, exitCode)) return false;
+      try {
+        Reference<office::uno::XComponentContext> remote(resolver->resolve(url), UNO_QUERY_THROW);
+        Arm();
+        desktop_ = office::frame::Desktop::create(remote);
+        Disarm();
+        return true;
+      } catch (const office::connection::NoConnectException&) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+      }
+    }
+  } catch (const office::uno::Exception&) {
+    Disarm();
+  }
+  return false;
+}
+
+void OfficeInstance::Shutdown() {
+  if (pid_ < 0) return;
+  try {
+    Arm();
+    for (const Reference<office::lang::XComponent>& document : documents_) CloseDocument(document);
+    documents_.clear();
+    if (desktop_.is()) desktop_->terminate();
+    Disarm();
+  } catch (const office::uno::Exception&) {
+    Disarm();  // the office is gone or broken: it is killed below
+  }
+  documents_.clear();
+  desktop_.clear();
+  if (!WaitForOfficeProcess(pid_, 3000)) KillOfficeProcess(pid_);
+  std::lock_guard<std::mutex> lock(mutex_);
+  pid_ = -1;
+}
+
+Reference<office::lang::XComponent> OfficeInstance::Load(const std::string& path,
+                                                         const std::vector<std::string_view>& acceptedFilters) {
+  std::string native = NativePath(path);
+  std::string extension = std::filesystem::path(native).extension().string();
+  std::string copy = profile_ + "/document" + std::to_string(++copies_) + extension;
+  std::error_code error;
+  if (std::filesystem::is_directory(native, error) ||
+      !std::filesystem::copy_file(native, copy, std::filesystem::copy_options::overwrite_existing, error))
+    throw AutomationError("cannot read the document " + path);
+  std::filesystem::permissions(copy, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::replace, error);
+
+  Reference<office::lang::XComponent> document = Guarded([&] {
+    office::uno::Sequence<office::beans::PropertyValue> args(4);
+    args[0] = Property("Hidden", office::uno::Any(true));
+    args[1] = Property("ReadOnly", office::uno::Any(true));
+    args[2] = Property("MacroExecutionMode", office::uno::Any(office::document::MacroExecMode::NEVER_EXECUTE));
+    args[3] = Property("UpdateDocMode", office::uno::Any(office::document::UpdateDocMode::NO_UPDATE));
+    Reference<office::frame::XComponentLoader> loader(desktop_, UNO_QUERY_THROW);
+    return loader->loadComponentFromURL(Utf8ToOUString(Utf8FileUrl(copy)), "_blank", 0, args);
+  });
+  if (!document.is()) throw AutomationError("the office cannot open the document " + path);
+  documents_.push_back(document);
+  std::string filter = Guarded([&] { return FilterOf(document); });
+  for (std::string_view accepted : acceptedFilters)
+    if (filter.rfind(accepted, 0) == 0) return document;
+  throw AutomationError("not a document of the expected kind (" + filter + "): " + path);
+}
+
+void OfficeInstance::Arm() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  armed_ = true;
+  deadline_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(options_.callMilliseconds);
+  wake_.notify_all();
+}
+
+void OfficeInstance::Disarm() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  armed_ = false;
+}
+
+// A call that outlives its deadline means a hung office: killing it makes the pending call fail at once.
+void OfficeInstance::Watch() {
+  std::unique_lock<std::mutex> lock(mutex_);
+  while (!stopping_) {
+    if (!armed_) {
+      wake_.wait(lock);
+      continue;
+    }
+    if (wake_.wait_until(lock, deadline_) == std::cv_status::timeout && armed_ &&
+        std::chrono::steady_clock::now() >= deadline_ && pid_ >= 0) {
+      hung_ = true;
+      armed_ = false;
+      KillOfficeProcess(pid_);
+    }
+  }
+}
+
+AutomationError OfficeInstance::Failure(const rtl::OUString& message) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (hung_) return AutomationError("the office did not answer in time and was ended");
+  int exitCode = 0;
+  if (pid_ >= 0 && !OfficeProcessRunning(pid_, exitCode)) return AutomationError("the office process ended");
+  return AutomationError("office call failed: " + OUStringToUtf8(message));
+}
