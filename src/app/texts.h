@@ -30,3 +30,22 @@ inline constexpr std::string_view UPDATE_PROMPT_CAPTION = "升级到新版本";
 // -- Windows operation scorer
 // -- Word scorer
 // -- Excel scorer
+inline constexpr std::string_view EXCEL_FILES_MISSING = "未找到相应文件";
+inline constexpr std::string_view EXCEL_NOT_STARTED = "未能启动excel";
+inline constexpr std::string_view EXCEL_TITLE_ROW_LABEL = "标题行";
+inline constexpr std::string_view EXCEL_TITLE_LABEL = "标题";
+inline constexpr std::string_view EXCEL_INSERT_LABEL = "插入行";
+inline constexpr std::string_view EXCEL_TABLE_LABEL = "表格";
+inline constexpr std::string_view EXCEL_CELL_EMPTY = "没有内容";
+inline constexpr std::string_view EXCEL_ROW_NOT_DELETED = "没有删除指定的行";
+inline constexpr std::string_view EXCEL_ROW_BEFORE = "第";
+inline constexpr std::string_view EXCEL_ROW_AFTER = "行";
+inline constexpr std::string_view EXCEL_ROW_COLON = "：";
+inline constexpr std::string_view EXCEL_EMPTY_CAUSE_BEFORE = "因表格";
+inline constexpr std::string_view EXCEL_EMPTY_CAUSE_AFTER = "计算结果为空导致";
+inline constexpr std::string_view EXCEL_TABLE_BORDER_LABEL = "表格内容边框";
+inline constexpr std::string_view EXCEL_SHADING_COLOR_WRONG = "底纹颜色有误";
+inline constexpr std::string_view EXCEL_SHADING_PATTERN_WRONG = "底纹图案有误";
+inline constexpr std::string_view EXCEL_COLUMN_AFTER = "列";
+inline constexpr std::string_view EXCEL_BORDER_LABEL = "边框";
+inline constexpr std::string_view EXCEL_CHART_LABEL = "图表";
