@@ -22,3 +22,6 @@ void KillOfficeProcess(int pid);
 // be made. RemoveFolderTree deletes a folder with everything in it.
 std::string CreatePrivateFolder(const std::string& prefix);
 void RemoveFolderTree(const std::string& folder);
+
+// Removes the pipe file that an office killed while listening on pipe `name` leaves behind in /tmp.
+void RemoveOfficePipe(const std::string& name);

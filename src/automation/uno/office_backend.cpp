@@ -1,13 +1,12 @@
 #include "automation/office_backend.h"
 
-#include "scorers/excel/excel_session.h"
-#include "scorers/word/word_session.h"
+#include "automation/uno/uno_excel_session.h"
+#include "automation/uno/uno_word_session.h"
 
-// Placeholder until the sessions over LibreOffice land.
 WordStarter OfficeWordStarter() {
-  return [] { return std::unique_ptr<WordSession>(); };
+  return [] { return StartUnoWord(); };
 }
 
 ExcelStarter OfficeExcelStarter() {
-  return [] { return std::unique_ptr<ExcelSession>(); };
+  return [] { return StartUnoExcel(); };
 }

@@ -1,5 +1,6 @@
 #include "automation/uno/office_instance.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <com/sun/star/beans/PropertyValue.hpp>
@@ -29,16 +30,18 @@ using office::uno::UNO_QUERY_THROW;
 namespace {
 
 const std::string kProgramFolder = LIBREOFFICE_PROGRAM;
-constexpr int kNewProfileExit = 81;  // the office made its profile and wants to be started again
+constexpr int kNewProfileExit = 81;
+constexpr int kEndMilliseconds = 1500;  // the office made its profile and wants to be started again
 
-// The client's own component context, made once per program. It must know the office's types, or the
-// first remote call crashes in the bridge.
+// The client's own component context, made once per program and never destroyed: the UNO runtime cannot
+// be torn down safely while a program ends. It must know the office's types, or the first remote call
+// crashes in the bridge.
 Reference<office::uno::XComponentContext> ClientContext() {
-  static Reference<office::uno::XComponentContext> context = [] {
+  static auto* context = [] {
     rtl::Bootstrap::set("URE_BOOTSTRAP", Utf8ToOUString("vnd.sun.star.pathname:" + kProgramFolder + "/fundamentalrc"));
-    return cppu::defaultBootstrap_InitialComponentContext();
+    return new Reference<office::uno::XComponentContext>(cppu::defaultBootstrap_InitialComponentContext());
   }();
-  return context;
+  return *context;
 }
 
 // The installed version as the office's own configuration names it ("7.4").
@@ -135,19 +138,10 @@ bool OfficeInstance::Launch() {
       "-env:UserInstallation=" + Utf8FileUrl(profile_),
       "--headless", "--invisible", "--nocrashreport", "--nodefault", "--nofirststartwizard", "--nologo",
       "--norestore", "--nolockcheck", "--accept=pipe,name=" + pipe_ + ";urp;StarOffice.ComponentContext"};
-  // A brand-new profile makes the office exit once after creating it; the second start serves.
-  for (int attempt = 0; attempt < 2; ++attempt) {
-    pid_ = StartOfficeProcess(kProgramFolder + "/soffice.bin", arguments);
-    if (pid_ < 0) return false;
-    int exitCode = 0;
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
-    while (OfficeProcessRunning(pid_, exitCode) && std::chrono::steady_clock::now() < deadline)
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    if (OfficeProcessRunning(pid_, exitCode)) return true;
-    pid_ = -1;
-    if (exitCode != kNewProfileExit) return false;
-  }
-  return false;
+  int pid = StartOfficeProcess(kProgramFolder + "/soffice.bin", arguments);
+  std::lock_guard<std::mutex> lock(mutex_);
+  pid_ = pid;
+  return pid_ >= 0;
 }
 
 bool OfficeInstance::Connect() {
@@ -155,9 +149,15 @@ bool OfficeInstance::Connect() {
   rtl::OUString url = Utf8ToOUString("uno:pipe,name=" + pipe_ + ";urp;StarOffice.ComponentContext");
   try {
     Reference<office::bridge::XUnoUrlResolver> resolver = office::bridge::UnoUrlResolver::create(ClientContext());
+    bool restarted = false;
     while (std::chrono::steady_clock::now() < deadline) {
       int exitCode = 0;
-      if (!OfficeProcessRunning(pid_, exitCode)) return false;
+      if (!OfficeProcessRunning(pid_, exitCode)) {
+        // A brand-new profile makes the office exit once after creating it; the second start serves.
+        if (exitCode != kNewProfileExit || restarted || !Launch()) return false;
+        restarted = true;
+        continue;
+      }
       try {
         Reference<office::uno::XComponentContext> remote(resolver->resolve(url), UNO_QUERY_THROW);
         Arm();
@@ -177,17 +177,19 @@ bool OfficeInstance::Connect() {
 void OfficeInstance::Shutdown() {
   if (pid_ < 0) return;
   try {
-    Arm();
-    for (const Reference<office::lang::XComponent>& document : documents_) CloseDocument(document);
-    documents_.clear();
-    if (desktop_.is()) desktop_->terminate();
-    Disarm();
-  } catch (const office::uno::Exception&) {
-    Disarm();  // the office is gone or broken: it is killed below
+    CloseDocuments();
+    Guarded([&] {
+      if (desktop_.is()) desktop_->terminate();
+    });
+  } catch (const AutomationError&) {
+    // the office is gone or broken, or it dropped the connection while ending: it is killed below
   }
   documents_.clear();
   desktop_.clear();
-  if (!WaitForOfficeProcess(pid_, 3000)) KillOfficeProcess(pid_);
+  // An office ends some 50 ms after terminate, but one that dropped the connection while answering it
+  // may never end: nothing of it is needed any more, so it is killed after a short wait.
+  if (!WaitForOfficeProcess(pid_, kEndMilliseconds)) KillOfficeProcess(pid_);
+  RemoveOfficePipe(pipe_);
   std::lock_guard<std::mutex> lock(mutex_);
   pid_ = -1;
 }
@@ -219,6 +221,17 @@ Reference<office::lang::XComponent> OfficeInstance::Load(const std::string& path
   for (std::string_view accepted : acceptedFilters)
     if (filter.rfind(accepted, 0) == 0) return document;
   throw AutomationError("not a document of the expected kind (" + filter + "): " + path);
+}
+
+void OfficeInstance::Close(const Reference<office::lang::XComponent>& document) {
+  auto found = std::find(documents_.begin(), documents_.end(), document);
+  if (found == documents_.end()) return;
+  documents_.erase(found);
+  Guarded([&] { CloseDocument(document); });
+}
+
+void OfficeInstance::CloseDocuments() {
+  while (!documents_.empty()) Close(documents_.back());
 }
 
 void OfficeInstance::Arm() {

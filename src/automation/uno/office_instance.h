@@ -38,6 +38,10 @@ class OfficeInstance {
   office::uno::Reference<office::lang::XComponent> Load(const std::string& path,
                                                         const std::vector<std::string_view>& acceptedFilters);
 
+  // Closes one loaded document, or all of them, without saving.
+  void Close(const office::uno::Reference<office::lang::XComponent>& document);
+  void CloseDocuments();
+
   // Runs one call into the office under the watchdog; office exceptions become AutomationError.
   template <typename Call>
   auto Guarded(Call call) -> decltype(call()) {

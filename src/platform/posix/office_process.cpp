@@ -74,3 +74,8 @@ void RemoveFolderTree(const std::string& folder) {
   std::error_code ignored;
   std::filesystem::remove_all(folder, ignored);
 }
+
+void RemoveOfficePipe(const std::string& name) {
+  std::error_code ignored;
+  std::filesystem::remove("/tmp/OSL_PIPE_" + std::to_string(getuid()) + "_" + name, ignored);
+}
