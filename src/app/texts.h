@@ -29,6 +29,16 @@ inline constexpr std::string_view UPDATE_PROMPT_CAPTION = "升级到新版本";
 // -- Scoring run
 // -- Windows operation scorer
 // -- Word scorer
+inline constexpr std::string_view WORD_FILE_MISSING = "未找到相应文件";
+inline constexpr std::string_view WORD_NOT_STARTED = "未能启动word";
+inline constexpr std::string_view WORD_PARAGRAPH_COUNT_WRONG = "段落数目错误：可能没有合并或拆分段落。";
+inline constexpr std::string_view WORD_NO_TABLE = "没有插入表格";
+inline constexpr std::string_view WORD_ROW_COUNT_WRONG = "表格行数错误";
+inline constexpr std::string_view WORD_COLUMN_COUNT_WRONG = "表格列数错误";
+inline constexpr std::string_view WORD_CELL_LABEL = "第%d行第%d列";
+inline constexpr std::string_view WORD_TITLE_LABEL = "标题";
+inline constexpr std::string_view WORD_PARAGRAPH_LABEL = "第%d段";
+inline constexpr std::string_view WORD_FIRST_LINE = "首行";
 // -- Excel scorer
 inline constexpr std::string_view EXCEL_FILES_MISSING = "未找到相应文件";
 inline constexpr std::string_view EXCEL_NOT_STARTED = "未能启动excel";
