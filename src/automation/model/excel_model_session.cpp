@@ -13,7 +13,7 @@ struct Instance {
   bool ended = false;
 
   void Log(const std::string& entry) { office->log.push_back(entry); }
-  void CloseWorkbook(const std::string& path) {
+  void CloseWorkbook(std::string path) {
     auto found = std::find(open.begin(), open.end(), path);
     if (found == open.end()) return;
     open.erase(found);
