@@ -32,6 +32,7 @@ int CDemoApp::StartWebServer() {
   supervisor->Stop();
   SleepMs(timing_.stopPauseMs);
   supervisor->Start();
+  SleepMs(timing_.settleMs);
   return WaitForServers() ? 0 : MSG_SERVER_NOT_STARTED;
 }
 

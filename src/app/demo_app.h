@@ -11,6 +11,8 @@
 // The pauses of the start-up wait and of shutdown; tests shorten them.
 struct StartupTiming {
   int stopPauseMs = 500;      // between killing stale servers and launching new ones
+  int settleMs = 50;          // between the launch and the first health check, so that a server that
+                              // ends at once is seen ended rather than counted as running
   int attempts = 300;         // health checks before giving up with message 138
   int attemptPauseMs = 200;   // between two health checks
   int shutdownPauseMs = 1000; // after the servers were killed, before the process ends

@@ -57,7 +57,7 @@ SampleSite::SampleSite() {
                         Quoted(EXAMHOST_BINARY_DIR) + " " + Quoted(folder_.Native());
   if (std::system(command.c_str()) != 0) throw std::runtime_error("make-install-tree failed");
   SpreadPorts(InstallFolder());
-  app_ = std::make_unique<CDemoApp>(InstallFolder(), StartupTiming{50, 100, 100, 0});
+  app_ = std::make_unique<CDemoApp>(InstallFolder(), StartupTiming{50, 50, 100, 100, 0});
   if (int message = app_->StartWebServer())
     throw std::runtime_error("the servers did not start: message " + std::to_string(message));
   app_->configuration->ReadInt("server", "port", port_);
