@@ -223,7 +223,8 @@ Reference<office::lang::XComponent> OfficeInstance::Load(const std::string& path
   throw AutomationError("not a document of the expected kind (" + filter + "): " + path);
 }
 
-void OfficeInstance::Close(const Reference<office::lang::XComponent>& document) {
+void OfficeInstance::Close(const Reference<office::lang::XComponent>& closing) {
+  Reference<office::lang::XComponent> document = closing;  // `closing` may be an element of documents_
   auto found = std::find(documents_.begin(), documents_.end(), document);
   if (found == documents_.end()) return;
   documents_.erase(found);
