@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
-// Starts `program` with `arguments`; returns its process id, or -1 when it could not be started.
-int StartOfficeProcess(const std::string& program, const std::vector<std::string>& arguments);
+// Starts `program` with `arguments` and its temporary files in `tempFolder`; returns its process id, or -1
+// when it could not be started.
+int StartOfficeProcess(const std::string& program, const std::vector<std::string>& arguments,
+                       const std::string& tempFolder);
 
 // True while the process runs. Once it has ended (and has been reaped), `exitCode` holds its exit code,
 // or 128 + the signal that ended it.

@@ -30,8 +30,8 @@ using office::uno::UNO_QUERY_THROW;
 namespace {
 
 const std::string kProgramFolder = LIBREOFFICE_PROGRAM;
-constexpr int kNewProfileExit = 81;
-constexpr int kEndMilliseconds = 1500;  // the office made its profile and wants to be started again
+constexpr int kNewProfileExit = 81;  // the office made its profile and wants to be started again
+constexpr int kEndMilliseconds = 1500;  // the longest an office may take to end on its own
 
 // The client's own component context, made once per program and never destroyed: the UNO runtime cannot
 // be torn down safely while a program ends. It must know the office's types, or the first remote call
@@ -61,6 +61,7 @@ std::string InstalledVersion() {
 // names the installed version skips them (a cold start drops from seconds to a fraction of one).
 void SeedProfile(const std::string& profile) {
   std::filesystem::create_directories(profile + "/user");
+  std::filesystem::create_directories(profile + "/tmp");  // the office's own temporary files
   std::ofstream(profile + "/user/registrymodifications.xcu")
       << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
          "<oor:items xmlns:oor=\"http://openoffice.org/2001/registry\" "
@@ -138,7 +139,7 @@ bool OfficeInstance::Launch() {
       "-env:UserInstallation=" + Utf8FileUrl(profile_),
       "--headless", "--invisible", "--nocrashreport", "--nodefault", "--nofirststartwizard", "--nologo",
       "--norestore", "--nolockcheck", "--accept=pipe,name=" + pipe_ + ";urp;StarOffice.ComponentContext"};
-  int pid = StartOfficeProcess(kProgramFolder + "/soffice.bin", arguments);
+  int pid = StartOfficeProcess(kProgramFolder + "/soffice.bin", arguments, profile_ + "/tmp");
   std::lock_guard<std::mutex> lock(mutex_);
   pid_ = pid;
   return pid_ >= 0;
@@ -264,10 +265,11 @@ void OfficeInstance::Watch() {
   }
 }
 
-AutomationError OfficeInstance::Failure(const rtl::OUString& message) {
+AutomationError OfficeInstance::Failure(const rtl::OUString& message, bool connectionLost) {
   std::lock_guard<std::mutex> lock(mutex_);
   if (hung_) return AutomationError("the office did not answer in time and was ended");
-  int exitCode = 0;
-  if (pid_ >= 0 && !OfficeProcessRunning(pid_, exitCode)) return AutomationError("the office process ended");
+  // A crashed office drops the connection a moment before the process is gone.
+  if (pid_ >= 0 && connectionLost && WaitForOfficeProcess(pid_, kEndMilliseconds))
+    return AutomationError("the office process ended");
   return AutomationError("office call failed: " + OUStringToUtf8(message));
 }

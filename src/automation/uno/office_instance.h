@@ -5,6 +5,7 @@
 // does not answer in time is killed, and the pending call fails with AutomationError, as does a call
 // into an office process that has crashed.
 #include <com/sun/star/frame/XDesktop2.hpp>
+#include <com/sun/star/lang/DisposedException.hpp>
 #include <com/sun/star/lang/XComponent.hpp>
 #include <com/sun/star/uno/Exception.hpp>
 #include <condition_variable>
@@ -55,9 +56,12 @@ class OfficeInstance {
         Disarm();
         return result;
       }
+    } catch (const office::lang::DisposedException& error) {
+      Disarm();
+      throw Failure(error.Message, true);
     } catch (const office::uno::Exception& error) {
       Disarm();
-      throw Failure(error.Message);
+      throw Failure(error.Message, false);
     } catch (...) {
       Disarm();
       throw;
@@ -74,7 +78,7 @@ class OfficeInstance {
   void Arm();
   void Disarm();
   void Watch();
-  AutomationError Failure(const rtl::OUString& message);
+  AutomationError Failure(const rtl::OUString& message, bool connectionLost);
 
   OfficeOptions options_;
   std::string profile_;

@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <string_view>
 #include <spawn.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -15,20 +16,21 @@ extern char** environ;
 namespace {
 
 // posix_spawn cannot ask for the parent-death signal, so the child sets it itself before exec.
-int ForkOffice(const std::string& program, std::vector<char*>& argv) {
+int ForkOffice(const std::string& program, std::vector<char*>& argv, std::vector<char*>& envp) {
   pid_t parent = getpid();
   pid_t pid = fork();
   if (pid != 0) return pid;
   setsid();
   prctl(PR_SET_PDEATHSIG, SIGKILL);
   if (getppid() != parent) _exit(127);  // the parent ended before the signal was armed
-  execve(program.c_str(), argv.data(), environ);
+  execve(program.c_str(), argv.data(), envp.data());
   _exit(127);
 }
 
 }  // namespace
 
-int StartOfficeProcess(const std::string& program, const std::vector<std::string>& arguments) {
+int StartOfficeProcess(const std::string& program, const std::vector<std::string>& arguments,
+                       const std::string& tempFolder) {
   if (access(program.c_str(), X_OK) != 0) return -1;
   std::vector<std::string> strings;
   strings.push_back(program);
@@ -36,7 +38,14 @@ int StartOfficeProcess(const std::string& program, const std::vector<std::string
   std::vector<char*> argv;
   for (std::string& s : strings) argv.push_back(s.data());
   argv.push_back(nullptr);
-  return ForkOffice(program, argv);
+  // Everything is prepared before fork: the child may only call async-signal-safe functions.
+  std::string temp = "TMPDIR=" + tempFolder;
+  std::vector<char*> envp;
+  for (char** variable = environ; *variable; ++variable)
+    if (std::string_view(*variable).rfind("TMPDIR=", 0) != 0) envp.push_back(*variable);
+  envp.push_back(temp.data());
+  envp.push_back(nullptr);
+  return ForkOffice(program, argv, envp);
 }
 
 bool OfficeProcessRunning(int pid, int& exitCode) {
