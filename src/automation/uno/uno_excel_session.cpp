@@ -96,9 +96,6 @@ struct Line {
   int lineStyle;
   int weight;
   double color;
-  bool operator!=(const Line& other) const {
-    return lineStyle != other.lineStyle || weight != other.weight || color != other.color;
-  }
 };
 
 office::table::BorderLine2 OfficeLine(const Sheet& sheet, int row, int column, const char* name) {
@@ -141,23 +138,19 @@ class UnoBorder : public ExcelBorder {
   double Color() override { return Read().color; }
 
  private:
+  // Each field on its own: a field all cells of the edge share is not mixed.
   Line Read() {
     return app_->Guarded([&] {
-      Line first = EdgeLine(sheet_, area_.top, area_.left, edge_);
-      Line mixed{EXCEL_MIXED, EXCEL_MIXED, double{EXCEL_MIXED}};
-      Line result = Uniform(EdgeCells(area_, edge_), [&](int r, int c) { return EdgeLine(sheet_, r, c, edge_); }, mixed);
-      if (result != mixed) return first;
-      // Report each field on its own: one that all cells share is not mixed.
-      Line each = first;
       Area cells = EdgeCells(area_, edge_);
+      Line common = EdgeLine(sheet_, cells.top, cells.left, edge_);
       for (int r = cells.top; r <= cells.bottom; ++r)
         for (int c = cells.left; c <= cells.right; ++c) {
           Line line = EdgeLine(sheet_, r, c, edge_);
-          if (line.lineStyle != first.lineStyle) each.lineStyle = EXCEL_MIXED;
-          if (line.weight != first.weight) each.weight = EXCEL_MIXED;
-          if (line.color != first.color) each.color = EXCEL_MIXED;
+          if (line.lineStyle != common.lineStyle) common.lineStyle = EXCEL_MIXED;
+          if (line.weight != common.weight) common.weight = EXCEL_MIXED;
+          if (line.color != common.color) common.color = EXCEL_MIXED;
         }
-      return each;
+      return common;
     });
   }
   App app_;
