@@ -130,12 +130,14 @@ std::string OneRange(std::string_view range) {
   std::string sheet;
   std::string_view cell;
   SplitSheet(range.substr(0, colon), sheet, cell);
-  std::string result = (sheet.empty() ? std::string() : ExcelSheetName(sheet) + "!") + AbsoluteCell(cell);
+  std::string result;
+  if (!sheet.empty()) result.append(ExcelSheetName(sheet)).append("!");
+  result.append(AbsoluteCell(cell));
   if (colon != std::string_view::npos) {
     std::string endSheet;
     std::string_view endCell;
     SplitSheet(range.substr(colon + 1), endSheet, endCell);
-    result += ":" + AbsoluteCell(endCell);
+    result.append(":").append(AbsoluteCell(endCell));
   }
   return result;
 }
