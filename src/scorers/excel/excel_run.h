@@ -8,9 +8,6 @@
 #include "app/ini_file.h"
 #include "scorers/excel/excel_session.h"
 
-// An integer criteria key that is absent reads as this value unless the rule gives another default.
-inline constexpr int SCORE_ABSENT = -999999;
-
 class ExcelRun {
  public:
   ExcelRun(const std::string& criteriaPath, IniFile messages, ExcelWorkbook& workbook, ExcelWorksheet& sheet,

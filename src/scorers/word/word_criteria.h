@@ -8,8 +8,7 @@
 
 #include "app/ini_file.h"
 
-// Absent integer keys: SCORE_ABSENT in section table, INT_ABSENT everywhere else.
-inline constexpr int SCORE_ABSENT = -999999;
+// Absent integer keys: SCORE_ABSENT (app/ini_file.h) in section table, INT_ABSENT everywhere else.
 inline constexpr int INT_ABSENT = -1712;
 
 // Score values are numbers written as text, read up to 19 bytes.

@@ -61,16 +61,19 @@ void CheckTable(WordRuleRun& run, WordTable& table, int expectedColumns, int exp
   std::unique_ptr<WordBorder> border = table.Borders()->Item(1);
   int lineWidth = border->LineWidth();
   int colorIndex = border->ColorIndex();
-  const std::pair<const char*, int> counted[] = {
-      {"column", table.Columns()->Count()},
-      {"row", rows->Count()},
-      {"b_color", colorIndex},
-      {"b_width", lineWidth},
+  struct Measure {
+    const char* key;
+    int value;
+    const char* scoreKey;
+  } const measures[] = {
+      {"column", table.Columns()->Count(), "score_column"},
+      {"row", rows->Count(), "score_row"},
+      {"b_color", colorIndex, "score_color"},
+      {"b_width", lineWidth, "score_width"},
   };
-  const char* scoreKeys[] = {"score_column", "score_row", "score_color", "score_width"};
-  for (int k = 0; k < 4; ++k) {
-    int expected = run.ReadInt("table", counted[k].first, SCORE_ABSENT);
-    if (expected != SCORE_ABSENT && expected == counted[k].second) run.AddScore("table", scoreKeys[k]);
+  for (const Measure& measure : measures) {
+    int expected = run.ReadInt("table", measure.key, SCORE_ABSENT);
+    if (expected != SCORE_ABSENT && expected == measure.value) run.AddScore("table", measure.scoreKey);
   }
 
   FlagSet rowSet = ReadFlagSet(run, "row");
@@ -124,11 +127,10 @@ void CheckCellRule(const std::string& section, const std::string& prefix, WordRu
     if (section == "row") rows[std::to_string(i)] = 0;
     if (section == "column") columns[std::to_string(j)] = 0;
   };
-  std::map<std::string, std::string> expected;
-  for (const auto& attribute : attributes) expected[attribute.first] = run.Read(section, prefix + attribute.first);
   int checked = 0;
   for (const auto& [name, value] : attributes) {
-    std::string_view wanted = TrimBlanks(expected[name]);
+    std::string expected = run.Read(section, prefix + name);
+    std::string_view wanted = TrimBlanks(expected);
     if (wanted.empty()) continue;
     ++checked;
     if (wanted == TrimBlanks(value)) {

@@ -78,12 +78,9 @@ TEST(ExcelChartRules, ChecksTypeSeriesLabelsLegendDataTableAndTitle) {
        0, ""},
   };
   for (const Case& c : cases) {
-    ExcelQuestion question;
-    question.Book().activeChart = c.chart;
-    question.Criteria("[items]\nchart=1\n" + IniSection("chart", kChartKeys, c.overrides) + c.scores);
-    ExcelOutcome outcome = question.Score();
-    EXPECT_EQ(outcome.achieved, c.points) << c.what;
-    EXPECT_EQ(outcome.feedback, c.feedback) << c.what;
+    ExpectScored(
+        c.what, [&](ExcelQuestion& q) { q.Book().activeChart = c.chart; },
+        "[items]\nchart=1\n" + IniSection("chart", kChartKeys, c.overrides) + c.scores, c.points, c.feedback);
   }
 }
 

@@ -31,7 +31,7 @@ TEST(ExcelInsertRules, ChecksTextMergeAlignmentAndFont) {
   auto unmerged = [](ExcelSheetModel& s) { InsertedRow(s, false); };
   struct Case {
     const char* what;
-    std::function<void(ExcelSheetModel&)> build;
+    SheetBuilder build;
     std::vector<std::string> overrides;
     std::string scores;
     int points;
@@ -66,12 +66,9 @@ TEST(ExcelInsertRules, ChecksTextMergeAlignmentAndFont) {
        "[score]\ninsert_content=1\n", 1 + 1, ""},
   };
   for (const Case& c : cases) {
-    ExcelQuestion question;
-    c.build(question.Sheet());
-    question.Criteria("[items]\ninsert=1\n" + IniSection("insert", kInsertKeys, c.overrides) + c.scores);
-    ExcelOutcome outcome = question.Score();
-    EXPECT_EQ(outcome.achieved, c.points) << c.what;
-    EXPECT_EQ(outcome.feedback, c.feedback) << c.what;
+    ExpectScored(
+        c.what, [&](ExcelQuestion& q) { c.build(q.Sheet()); },
+        "[items]\ninsert=1\n" + IniSection("insert", kInsertKeys, c.overrides) + c.scores, c.points, c.feedback);
   }
 }
 

@@ -1,5 +1,7 @@
 #include "excel_question.h"
 
+#include <gtest/gtest.h>
+
 #include "app/texts.h"
 
 namespace {
@@ -48,4 +50,22 @@ std::string IniSection(const std::string& name, std::map<std::string, std::strin
   std::string text = "[" + name + "]\n";
   for (const auto& [key, value] : keys) text += key + "=" + value + "\n";
   return text;
+}
+
+SheetBuilder Then(SheetBuilder first, SheetBuilder change) {
+  return [first, change](ExcelSheetModel& sheet) {
+    first(sheet);
+    change(sheet);
+  };
+}
+
+void ExpectScored(const std::string& what, const std::function<void(ExcelQuestion&)>& build,
+                  const std::string& criteria, int points, const std::string& feedback) {
+  ExcelQuestion question;
+  build(question);
+  question.Criteria(criteria);
+  ExcelOutcome outcome = question.Score();
+  EXPECT_EQ(outcome.result, 0) << what;
+  EXPECT_EQ(outcome.achieved, points) << what;
+  EXPECT_EQ(outcome.feedback, feedback) << what;
 }

@@ -2,6 +2,7 @@
 // One Excel question for the scorer tests: a web root in a temporary folder with the candidate's workbook
 // file, a criteria file and a message-text file, and the in-memory Excel that opens that workbook as the
 // model the test builds. Every message text reads "{key}", so feedback shows which message was used.
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -26,6 +27,8 @@ class ExcelQuestion {
   ExcelSheetModel& Sheet() { return Book().sheet; }
   ExcelModelOffice& Office() { return *office_; }
 
+  // Replaces the message-text file.
+  void Messages(const std::string& ini) { root_.Write("score/info/m.ini", ini); }
   // Writes the criteria file: `ini` plus the [msg] path of the message-text file.
   void Criteria(const std::string& ini);
   // The context ScoreExcel gets: this web root and the in-memory Excel.
@@ -50,3 +53,22 @@ std::string Ansi(std::string_view utf8);
 // An INI section from key=value pairs, changed by overrides: "key=value" sets a key, "-key" removes it.
 std::string IniSection(const std::string& name, std::map<std::string, std::string> keys,
                        const std::vector<std::string>& overrides = {});
+
+using SheetBuilder = std::function<void(ExcelSheetModel&)>;
+
+// One case of a rule table: a sheet, changes to the rule's criteria keys, the expected points and feedback.
+struct SheetCase {
+  const char* what;
+  SheetBuilder build;
+  std::vector<std::string> overrides;
+  int points;
+  std::string feedback;
+};
+
+// A builder that runs `first`, then `change`.
+SheetBuilder Then(SheetBuilder first, SheetBuilder change);
+
+// Scores a question that `build` fills, with `criteria`, and checks its points and feedback; `what` names
+// the case in a failure.
+void ExpectScored(const std::string& what, const std::function<void(ExcelQuestion&)>& build,
+                  const std::string& criteria, int points, const std::string& feedback);

@@ -30,12 +30,9 @@ TEST(ExcelRangeBorderRule, ReadsTheBottomAndRightEdgesOfTheRange) {
       {"no colour, weight or style keys", {}, {}, {"-color", "-width", "-line_style"}, "", 1, ""},
   };
   for (const Case& c : cases) {
-    ExcelQuestion question;
-    outlined(question.Sheet(), c.bottom, c.rightEdge);
-    question.Criteria("[items]\nborder=1\n" + IniSection("border", keys, c.overrides) + c.scores);
-    ExcelOutcome outcome = question.Score();
-    EXPECT_EQ(outcome.achieved, c.points) << c.what;
-    EXPECT_EQ(outcome.feedback, c.feedback) << c.what;
+    ExpectScored(
+        c.what, [&](ExcelQuestion& q) { outlined(q.Sheet(), c.bottom, c.rightEdge); },
+        "[items]\nborder=1\n" + IniSection("border", keys, c.overrides) + c.scores, c.points, c.feedback);
   }
 }
 

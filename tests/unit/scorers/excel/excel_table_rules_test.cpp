@@ -31,13 +31,6 @@ void Table(ExcelSheetModel& sheet) {
   }
 }
 
-std::function<void(ExcelSheetModel&)> TableWith(std::function<void(ExcelSheetModel&)> change) {
-  return [change](ExcelSheetModel& sheet) {
-    Table(sheet);
-    change(sheet);
-  };
-}
-
 TEST(ExcelTableRules, ComparesTextFormatsExceptionsAndTheDeletedRow) {
   const std::string table = Ansi("表格"), contentItem = Ansi("表格") + "{content}<br>";
   auto row = [](int r) { return Ansi("第") + std::to_string(r) + Ansi("行："); };
@@ -50,87 +43,76 @@ TEST(ExcelTableRules, ComparesTextFormatsExceptionsAndTheDeletedRow) {
     return items;
   };
   const std::vector<std::string> allAttributes = {"size", "color", "bold", "italic", "font", "align"};
-  struct Case {
-    const char* what;
-    std::function<void(ExcelSheetModel&)> build;
-    std::vector<std::string> overrides;
-    int points;
-    std::string feedback;
-  } cases[] = {
+  const SheetCase cases[] = {
       {"all right", Table, {}, kRight, ""},
       {"end before start: no table points or feedback", Table, {"end=2"}, 0, ""},
       {"col_start after col_end: no table points or feedback", Table, {"col_start=4"}, 0, ""},
       {"text without a key loses content_content", Table, {"-C5"}, kRight - 32, contentItem},
       {"empty cell without a key is neither an error nor a format check",
-       TableWith([](ExcelSheetModel& s) { s.Cell("B4") = ExcelCellModel(); }), {"-B4"}, kRight, ""},
-      {"empty cell with an expected text", TableWith([](ExcelSheetModel& s) { s.Cell("B5").text = ""; }), {},
+       Then(Table, [](ExcelSheetModel& s) { s.Cell("B4") = ExcelCellModel(); }), {"-B4"}, kRight, ""},
+      {"empty cell with an expected text", Then(Table, [](ExcelSheetModel& s) { s.Cell("B5").text = ""; }), {},
        128, emptyCell(5, "B5", allAttributes) + contentItem},
       {"row items only for attributes of the common format",
-       TableWith([](ExcelSheetModel& s) { s.Cell("A4").text = "  "; }), {"-color", "-bold", "-italic", "-align"},
+       Then(Table, [](ExcelSheetModel& s) { s.Cell("A4").text = "  "; }), {"-color", "-bold", "-italic", "-align"},
        128, emptyCell(4, "A4", {"size", "font"}) + contentItem},
       {"two size errors in one row give one item, in size-colour-bold order",
-       TableWith([](ExcelSheetModel& s) {
+       Then(Table, [](ExcelSheetModel& s) {
          s.Cell("A4").font.size = 12;
          s.Cell("C4").font.size = 10.9;
          s.Cell("C4").font.bold = -1;
        }),
        {}, kRight - 8, row(4) + "{size}<br>" + row(4) + "{bold}<br>"},
       {"size errors in two rows give two items",
-       TableWith([](ExcelSheetModel& s) { s.Cell("A4").font.size = s.Cell("A5").font.size = 12; }), {}, kRight - 8,
+       Then(Table, [](ExcelSheetModel& s) { s.Cell("A4").font.size = s.Cell("A5").font.size = 12; }), {}, kRight - 8,
        row(4) + "{size}<br>" + row(5) + "{size}<br>"},
       {"font name and alignment compared as text",
-       TableWith([](ExcelSheetModel& s) {
+       Then(Table, [](ExcelSheetModel& s) {
          s.Cell("B3").font.name = "Arial ";
          s.Cell("C3").horizontalAlignment = -4152;
          s.Cell("A3").font.italic = -1;
        }),
        {}, kRight - 8, row(3) + "{italic}<br>" + row(3) + "{font}<br>" + row(3) + "{align}<br>"},
       {"exception cell held to its own format only",
-       TableWith([](ExcelSheetModel& s) { s.Cell("B4").font.bold = -1; }), {"exception=B4", "B4_bold=-1"},
+       Then(Table, [](ExcelSheetModel& s) { s.Cell("B4").font.bold = -1; }), {"exception=B4", "B4_bold=-1"},
        kRight + 2 + 16, ""},
       {"a wrong exception cell costs its points silently", Table, {"exception=B4", "B4_bold=-1"}, kRight, ""},
       {"empty exception cell fails the exceptions, not the format, and still gives its row items",
-       TableWith([](ExcelSheetModel& s) { s.Cell("B4").text = ""; }), {"exception=B4", "B4_bold=-1"},
+       Then(Table, [](ExcelSheetModel& s) { s.Cell("B4").text = ""; }), {"exception=B4", "B4_bold=-1"},
        8 + 128, emptyCell(4, "B4", allAttributes) + contentItem},
       {"a blank after the comma: the second piece matches no cell",
-       TableWith([](ExcelSheetModel& s) { s.Cell("B4").font.bold = s.Cell("C5").font.bold = -1; }),
+       Then(Table, [](ExcelSheetModel& s) { s.Cell("B4").font.bold = s.Cell("C5").font.bold = -1; }),
        {"exception=B4, C5", "B4_bold=-1", "C5_bold=-1"}, 2 + 32 + 128, row(5) + "{bold}<br>"},
       {"no common format: no format points, held exceptions still count",
-       TableWith([](ExcelSheetModel& s) { s.Cell("B4").font.bold = -1; }),
+       Then(Table, [](ExcelSheetModel& s) { s.Cell("B4").font.bold = -1; }),
        {"-color", "-bold", "-font", "-size", "-align", "-italic", "exception=B4", "B4_bold=-1"}, 2 + 32 + 128, ""},
   };
-  for (const Case& c : cases) {
-    ExcelQuestion question;
-    c.build(question.Sheet());
-    question.Criteria("[items]\ncontent=1\n" + IniSection("content", kTableKeys, c.overrides) + kTableScores);
-    ExcelOutcome outcome = question.Score();
-    EXPECT_EQ(outcome.achieved, c.points) << c.what;
-    EXPECT_EQ(outcome.feedback, c.feedback) << c.what;
+  for (const SheetCase& c : cases) {
+    ExpectScored(
+        c.what, [&](ExcelQuestion& q) { c.build(q.Sheet()); },
+        "[items]\ncontent=1\n" + IniSection("content", kTableKeys, c.overrides) + kTableScores, c.points, c.feedback);
   }
 }
 
 TEST(ExcelTableRules, ReportsADeletedRowThatIsStillThereOnce) {
   struct Case {
     const char* what;
-    std::function<void(ExcelSheetModel&)> build;
+    SheetBuilder build;
     const char* deleteSection;
     int points;
     std::string feedback;
   } cases[] = {
       {"row gone", Table, "[delete]\nrow=1\ncontent= Lamp \n", kRight + 1, ""},
       {"row still there, twice",
-       TableWith([](ExcelSheetModel& s) { s.Cell("A4").text = "Ink"; }), "[delete]\nrow=1\ncontent=Ink\n",
+       Then(Table, [](ExcelSheetModel& s) { s.Cell("A4").text = "Ink"; }), "[delete]\nrow=1\ncontent=Ink\n",
        kRight - 32, Ansi("没有删除指定的行") + "<br>" + Ansi("表格") + "{content}<br>"},
       {"only the named column counts", Table, "[delete]\nrow=2\ncontent=Ink\n", kRight + 1, ""},
       {"row 0 turns the check off", Table, "[delete]\nrow=0\ncontent=Ink\n", kRight, ""},
   };
   for (const Case& c : cases) {
-    ExcelQuestion question;
-    c.build(question.Sheet());
-    question.Criteria("[items]\ncontent=1\n" + IniSection("content", kTableKeys) + c.deleteSection + kTableScores);
-    ExcelOutcome outcome = question.Score();
-    EXPECT_EQ(outcome.achieved, c.points) << c.what;
-    EXPECT_EQ(outcome.feedback, c.feedback) << c.what;
+    ExpectScored(
+        c.what, [&](ExcelQuestion& q) { c.build(q.Sheet()); },
+        "[items]\ncontent=1\n" + IniSection("content", kTableKeys) + c.deleteSection + kTableScores, c.points,
+        c.feedback);
   }
 }
 

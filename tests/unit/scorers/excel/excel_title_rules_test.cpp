@@ -34,13 +34,7 @@ void MergedTitleInA1(ExcelSheetModel& sheet) {
 
 TEST(ExcelTitleRules, ChecksMergeTextAlignmentAndFont) {
   const std::string row = Ansi("标题行"), label = Ansi("标题");
-  struct Case {
-    const char* what;
-    std::function<void(ExcelSheetModel&)> build;
-    std::vector<std::string> overrides;
-    int points;
-    std::string feedback;
-  } cases[] = {
+  const SheetCase cases[] = {
       {"all right; A1:D1 merged counts 5 though E1 is not merged", MergedTitleInA1, {}, kAll, ""},
       {"nothing merged", [](ExcelSheetModel& s) { s.Cell("A1") = TitleCell(); }, {}, kAll - 1 - 1024,
        row + "{cell_merge}<br>"},
@@ -76,13 +70,10 @@ TEST(ExcelTitleRules, ChecksMergeTextAlignmentAndFont) {
        {"-merge_num", "-merge", "-align", "-v_align", "-font", "-color", "-size", "-bold", "-italic", "-underline"},
        2 + 1024, ""},
   };
-  for (const Case& c : cases) {
-    ExcelQuestion question;
-    c.build(question.Sheet());
-    question.Criteria("[items]\ntitle=1\n" + IniSection("title", kTitleKeys, c.overrides) + kTitleScores);
-    ExcelOutcome outcome = question.Score();
-    EXPECT_EQ(outcome.achieved, c.points) << c.what;
-    EXPECT_EQ(outcome.feedback, c.feedback) << c.what;
+  for (const SheetCase& c : cases) {
+    ExpectScored(
+        c.what, [&](ExcelQuestion& q) { c.build(q.Sheet()); },
+        "[items]\ntitle=1\n" + IniSection("title", kTitleKeys, c.overrides) + kTitleScores, c.points, c.feedback);
   }
 }
 
