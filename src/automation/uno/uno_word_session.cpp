@@ -12,6 +12,7 @@
 #include <com/sun/star/text/XText.hpp>
 #include <com/sun/star/text/XTextDocument.hpp>
 #include <com/sun/star/text/XTextTable.hpp>
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <vector>
@@ -110,10 +111,6 @@ std::vector<Props> InlinePictures(const Stretch& stretch) {
   return pictures;
 }
 
-struct ShadingValues {
-  int foreground = 0, background = 0, texture = 0;
-};
-
 // The office keeps a shading as one fill colour: Word's plain (textureless) shading in that colour.
 class UnoShading : public WordShading {
  public:
@@ -167,7 +164,10 @@ class UnoFont : public WordFont {
     });
   }
   std::unique_ptr<WordShading> Shading() override {
-    return std::make_unique<UnoShading>(app_, [this] { return Common(Runs(stretch_), CharFill, int32_t{0x7FFFFFFF}); });
+    // Runs with different fills read as a colour Word has no index for: wdUndefined.
+    return std::make_unique<UnoShading>(app_, [stretch = stretch_] {
+      return Common(Runs(stretch), CharFill, int32_t{0x7FFFFFFF});
+    });
   }
 
  private:
@@ -338,7 +338,6 @@ struct TableCell {
   Reference<office::text::XTextTable> table;
   Props row;
   int column;  // from 0, within its row
-  int columns;
   Reference<office::uno::XInterface> cell;
 };
 
@@ -355,16 +354,20 @@ class UnoCell : public WordCell {
     Reference<office::uno::XInterface> cell = cell_.cell;
     return std::make_unique<UnoShading>(app_, [cell] { return CellFill(cell); });
   }
-  // A row's column separators are positions on a scale of TableColumnRelativeSum across the table width.
+  // A row's column separators are positions on a scale of TableColumnRelativeSum across the table width;
+  // the cell lies between the separators before and after it.
   float Width() override {
     return app_->Guarded([&] {
+      using Separators = office::uno::Sequence<office::text::TableColumnSeparator>;
       Props table(cell_.table, UNO_QUERY_THROW);
-      int sum = IntProperty(table, "TableColumnRelativeSum");
-      auto separators = Property<office::uno::Sequence<office::text::TableColumnSeparator>>(cell_.row, "TableColumnSeparators");
-      if (separators.getLength() == 0) separators = Property<office::uno::Sequence<office::text::TableColumnSeparator>>(table, "TableColumnSeparators");
-      int left = cell_.column == 0 ? 0 : separators[cell_.column - 1].Position;
-      int right = cell_.column < separators.getLength() ? separators[cell_.column].Position : sum;
-      double width = static_cast<double>(right - left) * IntProperty(table, "Width") / (sum > 0 ? sum : 1);
+      int sum = std::max(IntProperty(table, "TableColumnRelativeSum"), 1);
+      auto separators = Property<Separators>(cell_.row, "TableColumnSeparators");
+      if (separators.getLength() == 0) separators = Property<Separators>(table, "TableColumnSeparators");
+      auto position = [&](int i) {
+        return i <= 0 ? 0 : i > separators.getLength() ? sum : static_cast<int>(separators[i - 1].Position);
+      };
+      double width = static_cast<double>(position(cell_.column + 1) - position(cell_.column)) *
+                     IntProperty(table, "Width") / sum;
       return HundredthMmToPoints(static_cast<int>(width + 0.5));
     });
   }
@@ -396,7 +399,7 @@ class UnoCells : public WordCells {
     Reference<office::uno::XInterface> cell = app_->Guarded([&] {
       return Reference<office::uno::XInterface>(row_.table->getCellByName(row_.cells[index - 1]), UNO_QUERY_THROW);
     });
-    return std::make_unique<UnoCell>(app_, TableCell{row_.table, row_.row, index - 1, Count(), cell});
+    return std::make_unique<UnoCell>(app_, TableCell{row_.table, row_.row, index - 1, cell});
   }
 
  private:
