@@ -7,10 +7,11 @@
 
 namespace {
 
-// Runs examscore with `arguments` (shell words) and HOME set to `home`; stderr goes with stdout.
+// Runs examscore with `arguments` (shell words) and HOME set to `home` (the XDG folders then default into
+// it); stderr goes with stdout.
 ProgramRun Examscore(const std::string& home, const std::string& arguments) {
-  std::string command = "env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME='" + home + "' " + EXAMHOST_BINARY_DIR "/src/programs/examscore/examscore " +
-                        arguments + " 2>&1";
+  std::string command = "env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME='" + home + "' " EXAMHOST_BINARY_DIR
+                        "/src/programs/examscore/examscore " + arguments + " 2>&1";
   return RunCommand(command);
 }
 
