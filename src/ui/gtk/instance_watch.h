@@ -1,0 +1,7 @@
+#pragma once
+// Answers a second start's activation requests from the window's event loop.
+#include <functional>
+
+// Starts listening on the claimed instance channel and calls `activate` for every activation request
+// of the same user. Nothing happens for a channel of -1 (none could be claimed).
+void WatchInstanceChannel(int channel, std::function<void()> activate);

@@ -1,0 +1,15 @@
+#pragma once
+// The splash picture shown while the program starts: a window without caption and with a thin border,
+// centred on the screen.
+#include <gtk/gtk.h>
+
+class SplashWindow {
+ public:
+  ~SplashWindow() { Destroy(); }
+  // Shows the window and has it painted before returning.
+  void Show();
+  void Destroy();
+
+ private:
+  GtkWidget* window_ = nullptr;
+};

@@ -1,0 +1,57 @@
+#include "window/demo_dlg.h"
+
+#include <cstdio>
+#include <utility>
+
+#include "app/texts.h"
+
+namespace {
+
+constexpr size_t kIndexSize = 32;
+constexpr size_t kCheckUrlSize = 260;
+constexpr int kDefaultPort = 10000;
+
+}  // namespace
+
+CDemoDlg::CDemoDlg(ExamView& view, IniFile config) : m_view(view), m_config(std::move(config)) {
+  m_config.ReadString("server", "check_url", m_checkUrl, kCheckUrlSize);
+}
+
+std::string CDemoDlg::OnInitDialog() {
+  BuildBaseUrl();
+  m_config.ReadString("server", "index", m_index, kIndexSize);
+  return StartUrl();
+}
+
+void CDemoDlg::BuildBaseUrl() {
+  m_baseUrl.clear();
+  int port = INI_ABSENT;
+  if (m_config.ReadInt("server", "port", port)) m_port = port == INI_ABSENT ? kDefaultPort : port;
+  char text[32];
+  std::snprintf(text, sizeof text, ":%d/", m_port);
+  m_baseUrl = std::string("http://127.0.0.1") + text;
+}
+
+std::string CDemoDlg::StartUrl() const {
+  return m_baseUrl + m_index + "/height/" + std::to_string(WINDOW_HEIGHT);
+}
+
+bool CDemoDlg::RightButtonPressPasses() const {
+  // The application reads the key through its own accessor on the same file; every read goes to the file.
+  int rbt = INI_ABSENT;
+  return m_config.ReadInt("hook", "rbt", rbt) && rbt == RBT_UNLOCKED;
+}
+
+bool CDemoDlg::KeyPasses(int key) { return key != KEY_F5; }
+
+void CDemoDlg::OnClose() {
+  if (!m_view.AskYesNo(MessageString(MSG_CLOSE_CONFIRM), AnsiText(APP_TITLE))) {
+    m_view.Activate();
+    return;
+  }
+  m_view.Quit();
+}
+
+void CDemoDlg::OnTimer(int) {}
+
+void CDemoDlg::OnBeforeNavigate(const std::string&) {}
