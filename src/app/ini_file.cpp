@@ -55,10 +55,14 @@ bool IniFile::ReadInt(std::string_view section, std::string_view key, int& out) 
 }
 
 bool IniFile::WriteInt(std::string_view section, std::string_view key, int value) {
+  return WriteString(section, key, std::to_string(value));
+}
+
+bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
   if (!Exists()) return false;
   std::string content;
   if (!ReadFileBytes(path_, content)) return false;
-  std::optional<std::string> edited = IniSetValue(content, section, key, std::to_string(value));
+  std::optional<std::string> edited = IniSetValue(content, section, key, value);
   return edited && ReplaceFileAtomically(path_, *edited);
 }
 

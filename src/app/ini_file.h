@@ -36,6 +36,8 @@ class IniFile {
   // Writes the value as decimal text; never creates the file. False when it does not exist or cannot be
   // written.
   bool WriteInt(std::string_view section, std::string_view key, int value);
+  // Writes a text value the same way (every other byte of the file stays as it was).
+  bool WriteString(std::string_view section, std::string_view key, std::string_view value);
 
  private:
   IniFile(const std::string& exeFolder, bool);

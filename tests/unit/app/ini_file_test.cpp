@@ -97,4 +97,15 @@ TEST(IniFile, FolderInPlaceOfTheFileReadsDefaultsAndWritesNothing) {
   EXPECT_TRUE(fs::is_directory(folder.Native() + "/dir.ini"));
 }
 
+TEST(IniFile, WriteStringEditsOnlyThatValue) {
+  TempFolder folder;
+  folder.Write("g.ini", "; installed\r\n[Version]\r\nversion = 2.0\r\n[server]\r\nport=1\r\n");
+  IniFile file(folder.Inside() + "\\g.ini");
+  EXPECT_TRUE(file.WriteString("version", "version", "2.1"));
+  EXPECT_EQ(folder.Read("g.ini"), "; installed\r\n[Version]\r\nversion = 2.1\r\n[server]\r\nport=1\r\n");
+  EXPECT_TRUE(file.WriteString("download", "path", "update"));
+  std::string path;
+  EXPECT_EQ(file.ReadString("download", "path", path, 260), 6u);
+}
+
 }  // namespace
