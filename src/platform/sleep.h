@@ -1,0 +1,4 @@
+#pragma once
+
+// Blocks the calling thread for `milliseconds`.
+void SleepMs(int milliseconds);
