@@ -27,6 +27,16 @@ inline constexpr std::string_view UPDATE_PROMPT_CAPTION = "升级到新版本";
 // Feedback texts of the scorers, by subsystem.
 
 // -- Scoring run
+inline constexpr std::string_view FEEDBACK_ITEM_END = "<br>";
+inline constexpr std::string_view SCORING_FAILED = "该题评分出错，未能完成评分";
 // -- Windows operation scorer
+inline constexpr std::string_view WINDOWS_FILES_MISSING = "相关文件不存在";
+inline constexpr std::string_view WINDOWS_NOT_DETECTED = "没有检测到";
+inline constexpr std::string_view WINDOWS_MOVE_OPERATION = "移动操作";
+inline constexpr std::string_view WINDOWS_NOT_ON_DESKTOP = "没有在桌面上检测到";
+inline constexpr std::string_view WINDOWS_SHORTCUT = "的快捷方式";
+inline constexpr std::string_view WINDOWS_SHORTCUT_FAILED = "的快捷方式检测出错";
+inline constexpr std::string_view WINDOWS_DELETE_OPERATION = "删除操作";
+inline constexpr std::string_view WINDOWS_NOT_COPIED = "：文件不是复制过来的";
 // -- Word scorer
 // -- Excel scorer
