@@ -4,6 +4,9 @@
 #include <utility>
 
 #include "app/texts.h"
+#include "scoring/http_client.h"
+#include "window/navigation.h"
+#include "window/operation_file.h"
 
 namespace {
 
@@ -49,9 +52,14 @@ void CDemoDlg::OnClose() {
     m_view.Activate();
     return;
   }
+  HttpGet("127.0.0.1", m_port, "logout.php");  // whatever the answer, the window closes
   m_view.Quit();
 }
 
+int CDemoDlg::OnUpdateReady() { return ::OnUpdateReady(m_view, m_config.ExeFolder()); }
+
 void CDemoDlg::OnTimer(int) {}
 
-void CDemoDlg::OnBeforeNavigate(const std::string&) {}
+void CDemoDlg::OnBeforeNavigate(const std::string& url) {
+  HandleNavigation(url, m_baseUrl, m_checkUrl, {OpenOperationFile, [](const std::string&) {}});
+}

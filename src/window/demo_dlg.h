@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/ini_file.h"
+#include "update/update_ready.h"
 
 inline constexpr int WINDOW_WIDTH = 1000;
 inline constexpr int WINDOW_HEIGHT = 700;
@@ -18,16 +19,12 @@ inline constexpr int KEY_BACKSPACE = 8;
 inline constexpr int KEY_ENTER = 13;
 inline constexpr int KEY_F5 = 116;
 
-// What the controller asks of the real window. Texts are in the ANSI code page.
-class ExamView {
+// What the controller asks of the real window: the Yes/No question and the end of the window's loop (as
+// the update prompt needs them), and coming to the front.
+class ExamView : public UpdateWindow {
  public:
-  virtual ~ExamView() = default;
-  // A modal Yes/No question owned by the window; true for Yes.
-  virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
   // Restores the window (undoing a minimise) and brings it to the front.
   virtual void Activate() = 0;
-  // Ends the window's event loop; start-up then finishes and the program shuts down.
-  virtual void Quit() = 0;
 };
 
 class CDemoDlg {
@@ -52,6 +49,8 @@ class CDemoDlg {
   // brings it to the front.
   void OnClose();
   void OnTimer(int id);
+  // The update thread's report, on the window's thread: the update prompt.
+  int OnUpdateReady();
   // Every navigation of the page or a frame, before it loads; `url` in the ANSI code page.
   void OnBeforeNavigate(const std::string& url);
 

@@ -12,6 +12,7 @@
 #include "ui/gtk/message_box.h"
 #include "ui/gtk/shell_resources.h"
 #include "ui/gtk/splash_window.h"
+#include "ui/gtk/ui_thread_call.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ GtkExamWindow::~GtkExamWindow() {
   if (loop_) g_main_loop_unref(loop_);
 }
 
-void GtkExamWindow::Run(SplashWindow& splash, int channel) {
+void GtkExamWindow::Run(SplashWindow& splash, int channel, UpdateReadyRelay& relay) {
   CreateWindow();
   CreateView();
   g_timeout_add(WATCHDOG_PERIOD_MS, OnWatchdog, this);
@@ -71,8 +72,17 @@ void GtkExamWindow::Run(SplashWindow& splash, int channel) {
   splash_ = &splash;
   g_timeout_add(kSplashDelayMs, OnSplashTime, this);
   WatchInstanceChannel(channel, [this] { dlg_.OnActivateInstance(); });
+  // The update thread waits until the prompt was answered; once the loop has ended it is not called.
+  relay.Attach([this] {
+    CallOnUiThread([this] {
+      if (running_) dlg_.OnUpdateReady();
+    });
+  });
   loop_ = g_main_loop_new(nullptr, FALSE);
+  running_ = true;
   g_main_loop_run(loop_);
+  running_ = false;
+  relay.Close();
   splash.Destroy();
 }
 

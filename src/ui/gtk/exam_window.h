@@ -3,12 +3,14 @@
 // that shows the exam site. It forwards its events to the platform-neutral controller (CDemoDlg) and
 // carries out what the controller asks of it.
 #include <gtk/gtk.h>
+#include <memory>
 #include <string>
 #include <webkit2/webkit2.h>
 
 #include "window/demo_dlg.h"
 
 class SplashWindow;
+class UpdateReadyRelay;
 
 class GtkExamWindow : public ExamView {
  public:
@@ -17,8 +19,9 @@ class GtkExamWindow : public ExamView {
 
   // Shows the window, loads the start page and runs the window's event loop until it ends. The splash is
   // destroyed one second after the start page was requested; `channel` is the claimed instance channel
-  // (-1 for none), on which the window answers second starts.
-  void Run(SplashWindow& splash, int channel);
+  // (-1 for none), on which the window answers second starts; the update thread's report arrives through
+  // `relay` while the window runs.
+  void Run(SplashWindow& splash, int channel, UpdateReadyRelay& relay);
 
   bool AskYesNo(const std::string& text, const std::string& caption) override;
   void Activate() override;
@@ -45,4 +48,5 @@ class GtkExamWindow : public ExamView {
   WebKitWebView* view_ = nullptr;
   GMainLoop* loop_ = nullptr;
   SplashWindow* splash_ = nullptr;
+  bool running_ = false;
 };

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/texts.h"
+#include "support/loopback_server.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -68,8 +69,10 @@ TEST(DemoDlg, OnlyF5IsKeptFromThePage) {
   for (int key : {KEY_BACKSPACE, KEY_ENTER, int('A'), 0, 117}) EXPECT_TRUE(CDemoDlg::KeyPasses(key)) << key;
 }
 
-TEST(DemoDlg, CloseAsksAndQuitsOnlyOnYes) {
+TEST(DemoDlg, CloseAsksAndOnYesLogsOutAndQuits) {
+  LoopbackServer site([](const std::string&) { return LoopbackServer::Response("404 Not Found", ""); });
   TempFolder install;
+  install.Write("conf/global.ini", "[server]\nport=" + std::to_string(site.Port()) + "\n");
   FakeView view;
   CDemoDlg dlg(view, IniFile::Configuration(install.Inside()));
   dlg.OnInitDialog();
@@ -77,10 +80,13 @@ TEST(DemoDlg, CloseAsksAndQuitsOnlyOnYes) {
   EXPECT_EQ(view.asked, MessageString(MSG_CLOSE_CONFIRM));
   EXPECT_EQ(view.quit, 0);
   EXPECT_EQ(view.activated, 1);
+  EXPECT_TRUE(site.Requests().empty());
   view.answer = true;
   dlg.OnClose();
-  EXPECT_EQ(view.quit, 1);
+  EXPECT_EQ(view.quit, 1) << "a failed logout does not keep the window open";
   EXPECT_EQ(view.activated, 1);
+  ASSERT_EQ(site.Requests().size(), 1u);
+  EXPECT_EQ(site.Requests()[0].rfind("GET /logout.php HTTP/1.1\r\n", 0), 0u) << site.Requests()[0];
 }
 
 }  // namespace

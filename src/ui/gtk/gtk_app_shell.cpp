@@ -1,0 +1,11 @@
+#include "ui/gtk/gtk_app_shell.h"
+
+#include "ui/gtk/exam_window.h"
+#include "ui/gtk/message_box.h"
+
+void GtkAppShell::ShowMessage(const std::string& text) { ShowMessageBox(text); }
+
+void GtkAppShell::RunExamWindow(int instanceChannel, UpdateReadyRelay& relay) {
+  GtkExamWindow window;
+  window.Run(splash_, instanceChannel, relay);
+}
