@@ -1,8 +1,8 @@
 #include <cstdio>
 #include <gtk/gtk.h>
 
-#include "ui/gtk/exam_window.h"
-#include "ui/gtk/splash_window.h"
+#include "ui/gtk/gtk_app_shell.h"
+#include "update/update_ready.h"
 
 int main() {
   // The window and the splash rely on X11 (also through XWayland); the program reads no arguments.
@@ -11,9 +11,9 @@ int main() {
     std::fprintf(stderr, "examhost: cannot open the display; set DISPLAY to a running X server.\n");
     return -1;
   }
-  SplashWindow splash;
-  splash.Show();
-  GtkExamWindow window;
-  window.Run(splash, -1);
+  GtkAppShell shell;
+  UpdateReadyRelay relay;
+  shell.ShowSplash();
+  shell.RunExamWindow(-1, relay);
   return 0;
 }
