@@ -23,21 +23,21 @@ std::string Cut(std::string value, size_t size) {
 
 IniFile::IniFile() : IniFile(GetExeFolder(), true) {}
 
-IniFile::IniFile(const std::string& path) : IniFile(GetExeFolder(), true) {
-  if (!path.empty()) {
-    path_ = path;
-    state_ = INI_FOUND;
-  }
+IniFile::IniFile(const std::string& path) : path_(path), exeFolder_(GetExeFolder()) {
+  if (path_.empty()) ChooseConfiguration();
 }
 
-IniFile::IniFile(const std::string& exeFolder, bool) : exeFolder_(exeFolder) {
+IniFile::IniFile(const std::string& exeFolder, bool) : exeFolder_(exeFolder) { ChooseConfiguration(); }
+
+IniFile IniFile::Configuration(const std::string& exeFolder) { return IniFile(exeFolder, true); }
+
+void IniFile::ChooseConfiguration() {
   path_ = exeFolder_ + "\\conf\\global.ini";
+  state_ = INI_FOUND;
   if (PathExists(path_)) return;
   path_ = exeFolder_ + "\\conf\\global.ini-dist";
   state_ = PathExists(path_) ? INI_DIST : INI_MISSING;
 }
-
-IniFile IniFile::Configuration(const std::string& exeFolder) { return IniFile(exeFolder, true); }
 
 bool IniFile::Exists() const { return PathExists(path_); }
 

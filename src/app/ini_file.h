@@ -41,6 +41,7 @@ class IniFile {
 
  private:
   IniFile(const std::string& exeFolder, bool);
+  void ChooseConfiguration();
 
   std::string path_;
   std::string exeFolder_;

@@ -186,7 +186,7 @@ std::optional<std::string> IniSetValue(std::string_view content, std::string_vie
     result.append(content.substr(where.key->valueEnd));
     return result;
   }
-  std::string keyLine = std::string(key) + "=" + std::string(value) + std::string(eol);
+  std::string keyLine = std::string(key).append("=").append(value).append(eol);
   if (where.sectionFound) {
     // After the section's last non-blank line; keys of the unnamed section go before everything else.
     const Line* last = where.lastContent;
@@ -199,7 +199,7 @@ std::optional<std::string> IniSetValue(std::string_view content, std::string_vie
   }
   result.append(content);
   if (!lines.empty() && lines.back().next == lines.back().end) result.append(eol);
-  if (!section.empty()) result.append("[" + std::string(section) + "]" + std::string(eol));
+  if (!section.empty()) result.append("[").append(section).append("]").append(eol);
   result.append(keyLine);
   return result;
 }

@@ -40,3 +40,6 @@ inline constexpr std::string_view WINDOWS_DELETE_OPERATION = "删除操作";
 inline constexpr std::string_view WINDOWS_NOT_COPIED = "：文件不是复制过来的";
 // -- Word scorer
 // -- Excel scorer
+// -- Web server
+// Stands between message 136 and the server folder it names.
+inline constexpr std::string_view SERVER_FOLDER_SEPARATOR = "：";
