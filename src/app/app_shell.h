@@ -3,6 +3,7 @@
 // messages and the exam window. Texts are in the ANSI code page.
 #include <string>
 
+class Nginx;
 class UpdateReadyRelay;
 
 class AppShell {
@@ -13,8 +14,9 @@ class AppShell {
   virtual void DestroySplash() = 0;
   // An OK-only message box owned by no window.
   virtual void ShowMessage(const std::string& text) = 0;
-  // Creates the exam window and runs it until it ends. `instanceChannel` is the claimed single-instance
+  // Creates the exam window and runs it until it ends; its watchdog keeps `supervisor`'s servers running.
+  // `instanceChannel` is the claimed single-instance
   // channel (-1 for none) on which the window answers second starts; the update thread's report arrives
   // through `relay`.
-  virtual void RunExamWindow(int instanceChannel, UpdateReadyRelay& relay) = 0;
+  virtual void RunExamWindow(Nginx& supervisor, int instanceChannel, UpdateReadyRelay& relay) = 0;
 };

@@ -16,7 +16,8 @@ constexpr int kDefaultPort = 10000;
 
 }  // namespace
 
-CDemoDlg::CDemoDlg(ExamView& view, IniFile config) : m_view(view), m_config(std::move(config)) {
+CDemoDlg::CDemoDlg(ExamView& view, Nginx& supervisor, IniFile config)
+    : m_view(view), m_supervisor(supervisor), m_config(std::move(config)) {
   m_config.ReadString("server", "check_url", m_checkUrl, kCheckUrlSize);
 }
 
@@ -58,7 +59,11 @@ void CDemoDlg::OnClose() {
 
 int CDemoDlg::OnUpdateReady() { return ::OnUpdateReady(m_view, m_config.ExeFolder()); }
 
-void CDemoDlg::OnTimer(int) {}
+void CDemoDlg::OnTimer(int id) {
+  if (id != WATCHDOG_TIMER) return;
+  m_supervisor.CheckHealth();
+  m_supervisor.Start();
+}
 
 void CDemoDlg::OnBeforeNavigate(const std::string& url) {
   HandleNavigation(url, m_baseUrl, m_checkUrl, {OpenOperationFile, [](const std::string&) {}});

@@ -6,6 +6,7 @@
 
 #include "app/ini_file.h"
 #include "update/update_ready.h"
+#include "webserver/server.h"
 
 inline constexpr int WINDOW_WIDTH = 1000;
 inline constexpr int WINDOW_HEIGHT = 700;
@@ -29,8 +30,8 @@ class ExamView : public UpdateWindow {
 
 class CDemoDlg {
  public:
-  // `config` is the window's own accessor on global.ini.
-  CDemoDlg(ExamView& view, IniFile config);
+  // `config` is the window's own accessor on global.ini; the watchdog keeps `supervisor`'s servers running.
+  CDemoDlg(ExamView& view, Nginx& supervisor, IniFile config);
 
   // The configuration-driven part of the window's initialisation: builds the base URL, reads
   // [server] index and returns the start URL the browser is sent to.
@@ -48,6 +49,7 @@ class CDemoDlg {
   // The close button: asks message 130; Yes logs the candidate out of the site and ends the window, No
   // brings it to the front.
   void OnClose();
+  // The watchdog (WATCHDOG_TIMER, every second): relaunches a server that is no longer running.
   void OnTimer(int id);
   // The update thread's report, on the window's thread: the update prompt.
   int OnUpdateReady();
@@ -60,6 +62,7 @@ class CDemoDlg {
 
  private:
   ExamView& m_view;
+  Nginx& m_supervisor;
   IniFile m_config;
   std::string m_baseUrl;
   std::string m_index;

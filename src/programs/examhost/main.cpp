@@ -1,8 +1,8 @@
 #include <cstdio>
 #include <gtk/gtk.h>
 
+#include "app/demo_app.h"
 #include "ui/gtk/gtk_app_shell.h"
-#include "update/update_ready.h"
 
 int main() {
   // The window and the splash rely on X11 (also through XWayland); the program reads no arguments.
@@ -12,8 +12,7 @@ int main() {
     return -1;
   }
   GtkAppShell shell;
-  UpdateReadyRelay relay;
-  shell.ShowSplash();
-  shell.RunExamWindow(-1, relay);
+  CDemoApp app;
+  app.InitInstance(shell);
   return 0;
 }

@@ -54,7 +54,7 @@ std::string DataFolder() { return NativePath(GetExeFolder()) + "/webdata"; }
 
 }  // namespace
 
-GtkExamWindow::GtkExamWindow() : dlg_(*this, IniFile()) {}
+GtkExamWindow::GtkExamWindow(Nginx& supervisor) : dlg_(*this, supervisor, IniFile()) {}
 
 GtkExamWindow::~GtkExamWindow() {
   if (window_) gtk_widget_destroy(window_);

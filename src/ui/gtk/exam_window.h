@@ -14,7 +14,7 @@ class UpdateReadyRelay;
 
 class GtkExamWindow : public ExamView {
  public:
-  GtkExamWindow();
+  explicit GtkExamWindow(Nginx& supervisor);
   ~GtkExamWindow() override;
 
   // Shows the window, loads the start page and runs the window's event loop until it ends. The splash is

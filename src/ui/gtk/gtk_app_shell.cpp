@@ -5,7 +5,7 @@
 
 void GtkAppShell::ShowMessage(const std::string& text) { ShowMessageBox(text); }
 
-void GtkAppShell::RunExamWindow(int instanceChannel, UpdateReadyRelay& relay) {
-  GtkExamWindow window;
+void GtkAppShell::RunExamWindow(Nginx& supervisor, int instanceChannel, UpdateReadyRelay& relay) {
+  GtkExamWindow window(supervisor);
   window.Run(splash_, instanceChannel, relay);
 }

@@ -8,7 +8,7 @@ class GtkAppShell : public AppShell {
   void ShowSplash() override { splash_.Show(); }
   void DestroySplash() override { splash_.Destroy(); }
   void ShowMessage(const std::string& text) override;
-  void RunExamWindow(int instanceChannel, UpdateReadyRelay& relay) override;
+  void RunExamWindow(Nginx& supervisor, int instanceChannel, UpdateReadyRelay& relay) override;
 
  private:
   SplashWindow splash_;

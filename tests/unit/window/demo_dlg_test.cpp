@@ -40,7 +40,8 @@ TEST(DemoDlg, StartUrlFromPortAndIndex) {
     TempFolder install;
     if (c.config) install.Write("conf/global.ini", c.config);
     FakeView view;
-    CDemoDlg dlg(view, IniFile::Configuration(install.Inside()));
+    Nginx supervisor(install.Inside());
+    CDemoDlg dlg(view, supervisor, IniFile::Configuration(install.Inside()));
     EXPECT_EQ(dlg.OnInitDialog(), c.startUrl) << (c.config ? c.config : "no configuration");
   }
 }
@@ -49,7 +50,8 @@ TEST(DemoDlg, RightButtonPassesOnlyWhileUnlockedReadOnEveryPress) {
   TempFolder install;
   install.Write("conf/global.ini", "");
   FakeView view;
-  CDemoDlg dlg(view, IniFile::Configuration(install.Inside()));
+  Nginx supervisor(install.Inside());
+    CDemoDlg dlg(view, supervisor, IniFile::Configuration(install.Inside()));
   const std::pair<const char*, bool> cases[] = {
       {"[hook]\nrbt=608274513\n", true},
       {"[hook]\nrbt=608274512\n", false},
@@ -74,7 +76,8 @@ TEST(DemoDlg, CloseAsksAndOnYesLogsOutAndQuits) {
   TempFolder install;
   install.Write("conf/global.ini", "[server]\nport=" + std::to_string(site.Port()) + "\n");
   FakeView view;
-  CDemoDlg dlg(view, IniFile::Configuration(install.Inside()));
+  Nginx supervisor(install.Inside());
+    CDemoDlg dlg(view, supervisor, IniFile::Configuration(install.Inside()));
   dlg.OnInitDialog();
   dlg.OnClose();
   EXPECT_EQ(view.asked, MessageString(MSG_CLOSE_CONFIRM));
