@@ -1,7 +1,8 @@
 #include "ui/gtk/exam_window.h"
 
 #include <gdk/gdkx.h>
-#include <glib/gstdio.h>
+#include <csignal>
+#include <glib-unix.h>
 
 #include "app/texts.h"
 #include "platform/codepage.h"
@@ -78,6 +79,8 @@ void GtkExamWindow::Run(SplashWindow& splash, int channel, UpdateReadyRelay& rel
       if (running_) dlg_.OnUpdateReady();
     });
   });
+  // Asked to end by the system, the program shuts down as after a confirmed close, stopping its servers.
+  for (int signal : {SIGTERM, SIGINT, SIGHUP}) g_unix_signal_add(signal, OnEndSignal, this);
   loop_ = g_main_loop_new(nullptr, FALSE);
   running_ = true;
   g_main_loop_run(loop_);
@@ -179,6 +182,11 @@ void GtkExamWindow::OnScriptMessage(WebKitUserContentManager*, WebKitJavascriptR
 gboolean GtkExamWindow::OnDelete(GtkWidget*, GdkEvent*, gpointer self) {
   static_cast<GtkExamWindow*>(self)->dlg_.OnClose();
   return TRUE;
+}
+
+gboolean GtkExamWindow::OnEndSignal(gpointer self) {
+  static_cast<GtkExamWindow*>(self)->Quit();
+  return G_SOURCE_CONTINUE;
 }
 
 gboolean GtkExamWindow::OnSplashTime(gpointer self) {

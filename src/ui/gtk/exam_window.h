@@ -38,6 +38,7 @@ class GtkExamWindow : public ExamView {
   static gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer self);
   static gboolean OnWatchdog(gpointer self);
   static gboolean OnSplashTime(gpointer self);
+  static gboolean OnEndSignal(gpointer self);
 
   void CreateWindow();
   void CreateView();
