@@ -59,13 +59,21 @@ configure() { printf '%s\n' "$@" >> "$INSTALL/conf/global.ini"; }
 # Starts the host; its exit code lands in host.exit when it ends.
 start_host() {
   rm -f "$E2E_WORK/host.exit"
-  (cd "$E2E_WORK" && { "$INSTALL/examhost" >"$E2E_WORK/host.log" 2>&1; echo $? >"$E2E_WORK/host.exit"; }) &
+  (
+    cd "$E2E_WORK"
+    code=0
+    "$INSTALL/examhost" >"$E2E_WORK/host.log" 2>&1 || code=$?
+    echo $code >"$E2E_WORK/host.exit"
+  ) &
 }
 
 host_window() { xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null | head -n 1; }
 has_host_window() { [ -n "$(host_window)" ]; }
 
-requests() { sqlite3 "$INSTALL/server/data/exam.sqlite" 'SELECT line FROM requests ORDER BY id' 2>/dev/null; }
+# Every request the site's web server received, oldest first, as "METHOD target".
+requests() {
+  awk -F'"' '{ sub(/ HTTP\/[0-9.]+$/, "", $2); print $2 }' "$INSTALL/server/nginx/logs/access.log" 2>/dev/null || true
+}
 requested() { requests | grep -qxF "$1"; }
 
 # Starts the host and waits until its start page was loaded and the window is on screen.

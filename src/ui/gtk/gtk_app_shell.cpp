@@ -3,7 +3,10 @@
 #include "ui/gtk/exam_window.h"
 #include "ui/gtk/message_box.h"
 
-void GtkAppShell::ShowMessage(const std::string& text) { ShowMessageBox(text); }
+void GtkAppShell::ShowMessage(const std::string& text) {
+  splash_.Lower();
+  ShowMessageBox(text);
+}
 
 void GtkAppShell::RunExamWindow(Nginx& supervisor, int instanceChannel, UpdateReadyRelay& relay) {
   GtkExamWindow window(supervisor);

@@ -46,6 +46,10 @@ void SplashWindow::Show() {
   gdk_display_flush(display);
 }
 
+void SplashWindow::Lower() {
+  if (window_) gdk_window_lower(gtk_widget_get_window(window_));
+}
+
 void SplashWindow::Destroy() {
   if (window_) gtk_widget_destroy(window_);
   window_ = nullptr;

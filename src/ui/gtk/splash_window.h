@@ -9,6 +9,8 @@ class SplashWindow {
   // Shows the window and has it painted before returning.
   void Show();
   void Destroy();
+  // Puts the splash beneath every other window, so that a message box shows in front of it.
+  void Lower();
 
  private:
   GtkWidget* window_ = nullptr;
