@@ -55,6 +55,6 @@ int ScoreQuestion(ResultRecord& result, const std::string& webRoot, const std::s
   if (IsFolderName(fileName) && IsFolderName(criteriaName))
     criteriaPath = webRoot + "score\\" + type + "\\" + criteriaName;
   ScorerOutcome outcome = CallScorer(scorer, type, documentPath, criteriaPath, result[RESULT_MSG]);
-  if (!outcome.error) result[RESULT_RS] = ResultStatus(outcome.maximum, outcome.achieved);
+  result[RESULT_RS] = ResultStatus(outcome.maximum, outcome.achieved);
   return outcome.achieved;
 }

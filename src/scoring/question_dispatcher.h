@@ -36,7 +36,8 @@ struct ScorerOutcome {
 ScorerOutcome CallScorer(const ScorerCall& scorer, const std::string& type, const std::string& documentPath,
                          const std::string& criteriaPath, std::string& feedback);
 
-// "1" when the maximum is not 0 and the achieved score equals it, else "2".
+// "1" when the maximum is not 0 and the achieved score equals it, else "2" (so always "2" after an error,
+// which leaves achieved at 0).
 std::string ResultStatus(int maximum, int achieved);
 
 // Scores the question of `record` with the scorer of `type`, fills `result` and returns the achieved

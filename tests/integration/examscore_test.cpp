@@ -1,0 +1,76 @@
+// examscore, the command-line scorer, run as a program: its arguments, its output and its exit status.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+
+#include "platform/codepage.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+struct ProgramRun {
+  int status;
+  std::string out;
+};
+
+// Runs examscore with `arguments` (shell words) and HOME set to `home`; stderr goes with stdout.
+ProgramRun Examscore(const std::string& home, const std::string& arguments) {
+  std::string command = "HOME='" + home + "' " + EXAMHOST_BINARY_DIR "/src/programs/examscore/examscore " +
+                        arguments + " 2>&1";
+  ProgramRun run{-1, ""};
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return run;
+  char buffer[4096];
+  for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
+  int status = pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+class ExamscoreCommand : public testing::Test {
+ protected:
+  void SetUp() override {
+    home_.Write("site/score/info/m.ini", Utf8ToAnsi("[msg]\nexist=不存在\n"));
+    home_.Write("other/score/info/m.ini", Utf8ToAnsi("[msg]\nexist=找不到\n"));
+    home_.Write("here.txt", "x");
+    criteria_ = home_.Write("site/score/windows/q.ini",
+                            "[msg]\npath=m.ini\n[todo]\nitem=if_exist\n[if_exist]\nnum=2\n"
+                            "item_1=C:\\here.txt\nitem_2=C:\\gone.txt,C:\\\"quoted\"\n[score]\nall_score=2\n");
+  }
+
+  TempFolder home_;
+  std::string criteria_;
+};
+
+TEST_F(ExamscoreCommand, PrintsTheResultAsJsonOrLines) {
+  ProgramRun run = Examscore(home_.Native(), "windows " + criteria_ + " --json");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "{\"type\": \"windows\", \"result\": 0, \"maximum\": 2, \"achieved\": 1, \"rs\": \"2\", "
+            "\"msg\": \"C:\\\\gone.txt不存在<br>C:\\\\\\\"quoted\\\"不存在<br>\"}\n");
+
+  run = Examscore(home_.Native(), "--webroot " + home_.Native() + "/other windows " + criteria_);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "type: windows\nresult: 0\nmaximum: 2\nachieved: 1\nrs: 2\nfeedback:\nC:\\gone.txt找不到\n"
+            "C:\\\"quoted\"找不到\n");
+
+  run = Examscore(home_.Native(), "--json windows " + home_.Native() + "/none.ini");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "{\"type\": \"windows\", \"result\": -2, \"maximum\": 0, \"achieved\": 0, \"rs\": \"2\", "
+            "\"msg\": \"相关文件不存在\"}\n");
+}
+
+TEST_F(ExamscoreCommand, RefusesWrongArgumentsWithTheUsageText) {
+  for (const char* arguments : {"", "windows", "windows a b", "word a.doc", "excel a b c", "paint a",
+                                "windows a --webroot", "windows a --verbose", "--json"}) {
+    ProgramRun run = Examscore(home_.Native(), arguments);
+    EXPECT_EQ(run.status, 2) << arguments;
+    EXPECT_EQ(run.out.rfind("usage: examscore", 0), 0u) << arguments;
+  }
+}
+
+}  // namespace
