@@ -5,6 +5,7 @@
 
 #include "app/texts.h"
 #include "scoring/http_client.h"
+#include "scoring/scoring_run.h"
 #include "window/navigation.h"
 #include "window/operation_file.h"
 
@@ -16,8 +17,8 @@ constexpr int kDefaultPort = 10000;
 
 }  // namespace
 
-CDemoDlg::CDemoDlg(ExamView& view, Nginx& supervisor, IniFile config)
-    : m_view(view), m_supervisor(supervisor), m_config(std::move(config)) {
+CDemoDlg::CDemoDlg(ExamView& view, Nginx& supervisor, const ScorerContext& scorers, IniFile config)
+    : m_view(view), m_supervisor(supervisor), m_scorers(scorers), m_config(std::move(config)) {
   m_config.ReadString("server", "check_url", m_checkUrl, kCheckUrlSize);
 }
 
@@ -66,5 +67,7 @@ void CDemoDlg::OnTimer(int id) {
 }
 
 void CDemoDlg::OnBeforeNavigate(const std::string& url) {
-  HandleNavigation(url, m_baseUrl, m_checkUrl, {OpenOperationFile, [](const std::string&) {}});
+  HandleNavigation(url, m_baseUrl, m_checkUrl,
+                   {OpenOperationFile,
+                    [this](const std::string& segment) { RunScoring(m_config, m_port, m_scorers, segment); }});
 }

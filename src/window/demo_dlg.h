@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/ini_file.h"
+#include "scoring/scorer_entry.h"
 #include "update/update_ready.h"
 #include "webserver/server.h"
 
@@ -30,8 +31,9 @@ class ExamView : public UpdateWindow {
 
 class CDemoDlg {
  public:
-  // `config` is the window's own accessor on global.ini; the watchdog keeps `supervisor`'s servers running.
-  CDemoDlg(ExamView& view, Nginx& supervisor, IniFile config);
+  // `config` is the window's own accessor on global.ini; the watchdog keeps `supervisor`'s servers running;
+  // a hand-in scores with `scorers`.
+  CDemoDlg(ExamView& view, Nginx& supervisor, const ScorerContext& scorers, IniFile config);
 
   // The configuration-driven part of the window's initialisation: builds the base URL, reads
   // [server] index and returns the start URL the browser is sent to.
@@ -53,7 +55,8 @@ class CDemoDlg {
   void OnTimer(int id);
   // The update thread's report, on the window's thread: the update prompt.
   int OnUpdateReady();
-  // Every navigation of the page or a frame, before it loads; `url` in the ANSI code page.
+  // Every navigation of the page or a frame, before it loads; `url` in the ANSI code page. Runs the
+  // command the URL carries to its end (a hand-in: the whole scoring run) before returning.
   void OnBeforeNavigate(const std::string& url);
 
   const std::string& BaseUrl() const { return m_baseUrl; }
@@ -63,6 +66,7 @@ class CDemoDlg {
  private:
   ExamView& m_view;
   Nginx& m_supervisor;
+  const ScorerContext& m_scorers;
   IniFile m_config;
   std::string m_baseUrl;
   std::string m_index;

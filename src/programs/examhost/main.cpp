@@ -2,6 +2,8 @@
 #include <gtk/gtk.h>
 
 #include "app/demo_app.h"
+#include "automation/office_backend.h"
+#include "window/web_root.h"
 #include "ui/gtk/gtk_app_shell.h"
 
 int main() {
@@ -11,7 +13,7 @@ int main() {
     std::fprintf(stderr, "examhost: cannot open the display; set DISPLAY to a running X server.\n");
     return -1;
   }
-  GtkAppShell shell;
+  GtkAppShell shell(ScorerContext{WebRoot(), OfficeWordStarter(), OfficeExcelStarter()});
   CDemoApp app;
   app.InitInstance(shell);
   return 0;

@@ -55,7 +55,8 @@ std::string DataFolder() { return NativePath(GetExeFolder()) + "/webdata"; }
 
 }  // namespace
 
-GtkExamWindow::GtkExamWindow(Nginx& supervisor) : dlg_(*this, supervisor, IniFile()) {}
+GtkExamWindow::GtkExamWindow(Nginx& supervisor, const ScorerContext& scorers)
+    : dlg_(*this, supervisor, scorers, IniFile()) {}
 
 GtkExamWindow::~GtkExamWindow() {
   if (window_) gtk_widget_destroy(window_);

@@ -14,7 +14,7 @@ class UpdateReadyRelay;
 
 class GtkExamWindow : public ExamView {
  public:
-  explicit GtkExamWindow(Nginx& supervisor);
+  GtkExamWindow(Nginx& supervisor, const ScorerContext& scorers);
   ~GtkExamWindow() override;
 
   // Shows the window, loads the start page and runs the window's event loop until it ends. The splash is

@@ -9,6 +9,6 @@ void GtkAppShell::ShowMessage(const std::string& text) {
 }
 
 void GtkAppShell::RunExamWindow(Nginx& supervisor, int instanceChannel, UpdateReadyRelay& relay) {
-  GtkExamWindow window(supervisor);
+  GtkExamWindow window(supervisor, scorers_);
   window.Run(splash_, instanceChannel, relay);
 }

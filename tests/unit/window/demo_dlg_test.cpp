@@ -41,7 +41,8 @@ TEST(DemoDlg, StartUrlFromPortAndIndex) {
     if (c.config) install.Write("conf/global.ini", c.config);
     FakeView view;
     Nginx supervisor(install.Inside());
-    CDemoDlg dlg(view, supervisor, IniFile::Configuration(install.Inside()));
+    ScorerContext scorers;
+    CDemoDlg dlg(view, supervisor, scorers, IniFile::Configuration(install.Inside()));
     EXPECT_EQ(dlg.OnInitDialog(), c.startUrl) << (c.config ? c.config : "no configuration");
   }
 }
@@ -51,7 +52,8 @@ TEST(DemoDlg, RightButtonPassesOnlyWhileUnlockedReadOnEveryPress) {
   install.Write("conf/global.ini", "");
   FakeView view;
   Nginx supervisor(install.Inside());
-    CDemoDlg dlg(view, supervisor, IniFile::Configuration(install.Inside()));
+    ScorerContext scorers;
+    CDemoDlg dlg(view, supervisor, scorers, IniFile::Configuration(install.Inside()));
   const std::pair<const char*, bool> cases[] = {
       {"[hook]\nrbt=608274513\n", true},
       {"[hook]\nrbt=608274512\n", false},
@@ -77,7 +79,8 @@ TEST(DemoDlg, CloseAsksAndOnYesLogsOutAndQuits) {
   install.Write("conf/global.ini", "[server]\nport=" + std::to_string(site.Port()) + "\n");
   FakeView view;
   Nginx supervisor(install.Inside());
-    CDemoDlg dlg(view, supervisor, IniFile::Configuration(install.Inside()));
+    ScorerContext scorers;
+    CDemoDlg dlg(view, supervisor, scorers, IniFile::Configuration(install.Inside()));
   dlg.OnInitDialog();
   dlg.OnClose();
   EXPECT_EQ(view.asked, MessageString(MSG_CLOSE_CONFIRM));
