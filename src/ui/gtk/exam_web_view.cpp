@@ -1,5 +1,6 @@
 #include "ui/gtk/exam_web_view.h"
 
+#include "platform/files.h"
 #include "ui/gtk/shell_resources.h"
 
 namespace {
@@ -40,5 +41,11 @@ WebKitWebView* CreateExamWebView(const std::string& dataFolder) {
   g_object_unref(settings);
   g_object_unref(content);
   g_object_unref(context);
+  return view;
+}
+
+WebKitWebView* StartExamWebView() {
+  WebKitWebView* view = CreateExamWebView(NativePath(GetExeFolder()) + "/webdata");
+  webkit_web_view_load_uri(view, "about:blank");
   return view;
 }

@@ -6,7 +6,6 @@
 
 #include "app/texts.h"
 #include "platform/codepage.h"
-#include "platform/files.h"
 #include "ui/gtk/drop_guard.h"
 #include "ui/gtk/exam_web_view.h"
 #include "ui/gtk/instance_watch.h"
@@ -51,12 +50,11 @@ gboolean FitOuterSize(GtkWidget* window, GdkEventConfigure*, gpointer) {
 }
 
 
-std::string DataFolder() { return NativePath(GetExeFolder()) + "/webdata"; }
 
 }  // namespace
 
-GtkExamWindow::GtkExamWindow(Nginx& supervisor, const ScorerContext& scorers)
-    : dlg_(*this, supervisor, scorers, IniFile()) {}
+GtkExamWindow::GtkExamWindow(Nginx& supervisor, const ScorerContext& scorers, WebKitWebView* view)
+    : dlg_(*this, supervisor, scorers, IniFile()), view_(view) {}
 
 GtkExamWindow::~GtkExamWindow() {
   if (window_) gtk_widget_destroy(window_);
@@ -109,7 +107,6 @@ void GtkExamWindow::CreateWindow() {
 }
 
 void GtkExamWindow::CreateView() {
-  view_ = CreateExamWebView(DataFolder());
   GtkWidget* widget = GTK_WIDGET(view_);
   g_signal_connect(widget, "button-press-event", G_CALLBACK(OnButtonPress), this);
   g_signal_connect(view_, "context-menu", G_CALLBACK(OnContextMenu), this);

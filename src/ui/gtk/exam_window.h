@@ -14,7 +14,8 @@ class UpdateReadyRelay;
 
 class GtkExamWindow : public ExamView {
  public:
-  GtkExamWindow(Nginx& supervisor, const ScorerContext& scorers);
+  // `view` is the exam web view (StartExamWebView), which the window takes over.
+  GtkExamWindow(Nginx& supervisor, const ScorerContext& scorers, WebKitWebView* view);
   ~GtkExamWindow() override;
 
   // Shows the window, loads the start page and runs the window's event loop until it ends. The splash is
