@@ -17,7 +17,7 @@ struct ProgramRun {
 
 // Runs examscore with `arguments` (shell words) and HOME set to `home`; stderr goes with stdout.
 ProgramRun Examscore(const std::string& home, const std::string& arguments) {
-  std::string command = "HOME='" + home + "' " + EXAMHOST_BINARY_DIR "/src/programs/examscore/examscore " +
+  std::string command = "env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME='" + home + "' " + EXAMHOST_BINARY_DIR "/src/programs/examscore/examscore " +
                         arguments + " 2>&1";
   ProgramRun run{-1, ""};
   FILE* pipe = popen(command.c_str(), "r");
@@ -62,6 +62,18 @@ TEST_F(ExamscoreCommand, PrintsTheResultAsJsonOrLines) {
   EXPECT_EQ(run.out,
             "{\"type\": \"windows\", \"result\": -2, \"maximum\": 0, \"achieved\": 0, \"rs\": \"2\", "
             "\"msg\": \"相关文件不存在\"}\n");
+}
+
+TEST_F(ExamscoreCommand, ScoresTheSampleBanksWindowsQuestion) {
+  // Nothing done yet in an empty home folder: every check that looks for the candidate's work says so.
+  ProgramRun run = Examscore(home_.Native(), std::string("--json windows ") + EXAMHOST_SOURCE_DIR +
+                                          "/site/server/nginx/html/score/windows/3001.ini");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "{\"type\": \"windows\", \"result\": 0, \"maximum\": 10, \"achieved\": 0, \"rs\": \"2\", \"msg\": "
+            "\"C:\\\\考生文件夹\\\\windows\\\\报表不存在<br>C:\\\\考生文件夹\\\\windows\\\\报表\\\\一月.txt不存在<br>"
+            "没有检测到C:\\\\考生文件夹\\\\windows\\\\草稿.txt移动操作<br>"
+            "没有在桌面上检测到C:\\\\考生文件夹\\\\windows\\\\报表的快捷方式<br>没有检测到旧账删除操作<br>\"}\n");
 }
 
 TEST_F(ExamscoreCommand, RefusesWrongArgumentsWithTheUsageText) {
