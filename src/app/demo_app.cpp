@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "platform/process.h"
 #include "platform/sleep.h"
+#include "update/update_files.h"
 #include "webserver/port_allocation.h"
 
 CDemoApp::CDemoApp() : CDemoApp(GetExeFolder()) {}
@@ -12,12 +13,8 @@ CDemoApp::CDemoApp(const std::string& exeFolder, StartupTiming timing)
     : supervisor(std::make_unique<Nginx>(exeFolder)),
       configuration(std::make_unique<IniFile>(IniFile::Configuration(exeFolder))),
       timing_(timing) {
-  std::string folder;
-  if (configuration->Exists()) {
-    configuration->ReadString("version", "version", currentVersion, 260);
-    configuration->ReadString("download", "path", folder, 260);
-  }
-  updateFolder = exeFolder + "\\" + (folder.empty() ? "update" : folder);
+  if (configuration->Exists()) configuration->ReadString("version", "version", currentVersion, 260);
+  updateFolder = UpdateFolder(*configuration);
 }
 
 CDemoApp::~CDemoApp() {

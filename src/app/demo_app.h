@@ -52,7 +52,7 @@ class CDemoApp {
   bool serverReady = true;
   std::unique_ptr<Nginx> supervisor;
   std::unique_ptr<IniFile> configuration;
-  std::string updateFolder;    // <exe folder>\<[download] path, "update" when empty>
+  std::string updateFolder;    // UpdateFolder: <exe folder>\<[download] path, or the default>
   std::string currentVersion;  // [version] version
 
  protected:

@@ -7,6 +7,8 @@
 
 // An integer key that is absent reads as this value.
 inline constexpr int INI_ABSENT = -999998;
+// The Word table keys and the Excel criteria keys mark an absent integer with this value instead.
+inline constexpr int SCORE_ABSENT = -999999;
 
 enum IniState {
   INI_FOUND = 0,    // the file was found, or an explicit path was given

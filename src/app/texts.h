@@ -39,7 +39,36 @@ inline constexpr std::string_view WINDOWS_SHORTCUT_FAILED = "的快捷方式检�
 inline constexpr std::string_view WINDOWS_DELETE_OPERATION = "删除操作";
 inline constexpr std::string_view WINDOWS_NOT_COPIED = "：文件不是复制过来的";
 // -- Word scorer
+inline constexpr std::string_view WORD_FILE_MISSING = "未找到相应文件";
+inline constexpr std::string_view WORD_NOT_STARTED = "未能启动word";
+inline constexpr std::string_view WORD_PARAGRAPH_COUNT_WRONG = "段落数目错误：可能没有合并或拆分段落。";
+inline constexpr std::string_view WORD_NO_TABLE = "没有插入表格";
+inline constexpr std::string_view WORD_ROW_COUNT_WRONG = "表格行数错误";
+inline constexpr std::string_view WORD_COLUMN_COUNT_WRONG = "表格列数错误";
+inline constexpr std::string_view WORD_CELL_LABEL = "第%d行第%d列";
+inline constexpr std::string_view WORD_TITLE_LABEL = "标题";
+inline constexpr std::string_view WORD_PARAGRAPH_LABEL = "第%d段";
+inline constexpr std::string_view WORD_FIRST_LINE = "首行";
 // -- Excel scorer
+inline constexpr std::string_view EXCEL_FILES_MISSING = "未找到相应文件";
+inline constexpr std::string_view EXCEL_NOT_STARTED = "未能启动excel";
+inline constexpr std::string_view EXCEL_TITLE_ROW_LABEL = "标题行";
+inline constexpr std::string_view EXCEL_TITLE_LABEL = "标题";
+inline constexpr std::string_view EXCEL_INSERT_LABEL = "插入行";
+inline constexpr std::string_view EXCEL_TABLE_LABEL = "表格";
+inline constexpr std::string_view EXCEL_CELL_EMPTY = "没有内容";
+inline constexpr std::string_view EXCEL_ROW_NOT_DELETED = "没有删除指定的行";
+inline constexpr std::string_view EXCEL_ROW_BEFORE = "第";
+inline constexpr std::string_view EXCEL_ROW_AFTER = "行";
+inline constexpr std::string_view EXCEL_ROW_COLON = "：";
+inline constexpr std::string_view EXCEL_EMPTY_CAUSE_BEFORE = "因表格";
+inline constexpr std::string_view EXCEL_EMPTY_CAUSE_AFTER = "计算结果为空导致";
+inline constexpr std::string_view EXCEL_TABLE_BORDER_LABEL = "表格内容边框";
+inline constexpr std::string_view EXCEL_SHADING_COLOR_WRONG = "底纹颜色有误";
+inline constexpr std::string_view EXCEL_SHADING_PATTERN_WRONG = "底纹图案有误";
+inline constexpr std::string_view EXCEL_COLUMN_AFTER = "列";
+inline constexpr std::string_view EXCEL_BORDER_LABEL = "边框";
+inline constexpr std::string_view EXCEL_CHART_LABEL = "图表";
 // -- Web server
 // Stands between message 136 and the server folder it names.
 inline constexpr std::string_view SERVER_FOLDER_SEPARATOR = "：";

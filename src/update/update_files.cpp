@@ -9,6 +9,12 @@ bool IsAcceptableVersion(std::string_view version) {
   return true;
 }
 
+std::string UpdateFolder(const IniFile& configuration) {
+  std::string folder;
+  configuration.ReadString("download", "path", folder, 260);
+  return configuration.ExeFolder() + "\\" + (folder.empty() ? std::string(DEFAULT_UPDATE_FOLDER) : folder);
+}
+
 std::string VersionMarkerPath(const std::string& updateFolder) { return updateFolder + "\\version"; }
 
 std::string PackageTmpPath(const std::string& updateFolder, const std::string& version) {

@@ -1,15 +1,14 @@
 #include "platform/download.h"
 
 #include <curl/curl.h>
-#include <errno.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
-namespace {
+#include "platform/process.h"
 
-// Our own name, sent as the user agent as the Windows build does.
-const char* AgentName() { return program_invocation_short_name; }
+namespace {
 
 // The address with blanks, control characters and bytes above ASCII percent-encoded: the query carries
 // values as they are (an OS name with blanks, a version in the ANSI code page), which libcurl would
@@ -80,10 +79,10 @@ bool Download(const std::string& url, long long rangeFrom, DownloadReceiver& rec
   curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
   curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
   curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
-  curl_easy_setopt(curl, CURLOPT_USERAGENT, AgentName());
+  std::string agent = GetExeName();
+  curl_easy_setopt(curl, CURLOPT_USERAGENT, agent.c_str());
   curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
   curl_easy_setopt(curl, CURLOPT_BUFFERSIZE, static_cast<long>(DOWNLOAD_PIECE_SIZE));
-  curl_easy_setopt(curl, CURLOPT_FORBID_REUSE, 1L);
   curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, OnBody);
   curl_easy_setopt(curl, CURLOPT_WRITEDATA, &transfer);
   curl_slist* headers = curl_slist_append(nullptr, "Cache-Control: no-cache");

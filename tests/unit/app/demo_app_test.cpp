@@ -7,6 +7,7 @@
 
 #include "app/texts.h"
 #include "support/temp_folder.h"
+#include "update/update_files.h"
 
 namespace {
 
@@ -64,7 +65,7 @@ TEST(CDemoApp, ServersThatEndAtOnceAreRelaunchedUntilTheWaitEnds) {
 TEST(CDemoApp, ReadsTheVersionAndTheUpdateFolder) {
   TempFolder install;
   CDemoApp withoutConfiguration(install.Inside(), kQuick);
-  EXPECT_EQ(withoutConfiguration.updateFolder, install.Inside() + "\\update");
+  EXPECT_EQ(withoutConfiguration.updateFolder, install.Inside() + "\\" + std::string(DEFAULT_UPDATE_FOLDER));
   EXPECT_EQ(withoutConfiguration.currentVersion, "");
   install.Write("conf/global.ini", "[download]\npath=downloads\n[version]\nversion=2.1.0\n");
   CDemoApp configured(install.Inside(), kQuick);
