@@ -23,6 +23,7 @@ gboolean RunCall(gpointer data) {
 void CallOnUiThread(std::function<void()> task) {
   auto* call = new Call{std::move(task), {}};
   std::future<void> done = call->done.get_future();
-  g_main_context_invoke(nullptr, RunCall, call);
+  // Always queued: g_main_context_invoke would run the task on this thread when the loop is not running.
+  g_idle_add_full(G_PRIORITY_DEFAULT, RunCall, call, nullptr);
   done.wait();
 }
