@@ -64,14 +64,14 @@ GtkExamWindow::~GtkExamWindow() {
 void GtkExamWindow::Run(SplashWindow& splash, int channel, UpdateReadyRelay& relay) {
   CreateWindow();
   CreateView();
-  g_timeout_add(WATCHDOG_PERIOD_MS, OnWatchdog, this);
+  sources_.push_back(g_timeout_add(WATCHDOG_PERIOD_MS, OnWatchdog, this));
   std::string startUrl = dlg_.OnInitDialog();
   gtk_widget_show_all(window_);
   Navigate(AnsiToUtf8(startUrl));
   // The splash goes a second after the start page was asked for, while the window's loop runs on.
   splash_ = &splash;
-  g_timeout_add(kSplashDelayMs, OnSplashTime, this);
-  WatchInstanceChannel(channel, [this] { dlg_.OnActivateInstance(); });
+  splashTimer_ = g_timeout_add(kSplashDelayMs, OnSplashTime, this);
+  sources_.push_back(WatchInstanceChannel(channel, [this] { dlg_.OnActivateInstance(); }));
   // The update thread waits until the prompt was answered; once the loop has ended it is not called.
   relay.Attach([this] {
     CallOnUiThread([this] {
@@ -79,12 +79,16 @@ void GtkExamWindow::Run(SplashWindow& splash, int channel, UpdateReadyRelay& rel
     });
   });
   // Asked to end by the system, the program shuts down as after a confirmed close, stopping its servers.
-  for (int signal : {SIGTERM, SIGINT, SIGHUP}) g_unix_signal_add(signal, OnEndSignal, this);
+  for (int signal : {SIGTERM, SIGINT, SIGHUP}) sources_.push_back(g_unix_signal_add(signal, OnEndSignal, this));
   loop_ = g_main_loop_new(nullptr, FALSE);
   running_ = true;
   g_main_loop_run(loop_);
   running_ = false;
   relay.Close();
+  // Nothing of this window is called any more, should the loop run again.
+  if (splashTimer_) sources_.push_back(splashTimer_);
+  for (guint source : sources_)
+    if (source) g_source_remove(source);
   splash.Destroy();
 }
 
@@ -189,6 +193,7 @@ gboolean GtkExamWindow::OnEndSignal(gpointer self) {
 
 gboolean GtkExamWindow::OnSplashTime(gpointer self) {
   auto* window = static_cast<GtkExamWindow*>(self);
+  window->splashTimer_ = 0;
   window->splash_->Destroy();
   // Without a redraw the place the splash covered can stay grey.
   gtk_widget_queue_draw(GTK_WIDGET(window->view_));

@@ -5,6 +5,7 @@
 #include <gtk/gtk.h>
 #include <memory>
 #include <string>
+#include <vector>
 #include <webkit2/webkit2.h>
 
 #include "window/demo_dlg.h"
@@ -51,4 +52,6 @@ class GtkExamWindow : public ExamView {
   GMainLoop* loop_ = nullptr;
   SplashWindow* splash_ = nullptr;
   bool running_ = false;
+  std::vector<guint> sources_;  // the window's timers and watches, removed when its loop ends
+  guint splashTimer_ = 0;       // until the splash is gone
 };

@@ -15,8 +15,8 @@ void DeleteCallback(gpointer activate) { delete static_cast<std::function<void()
 
 }  // namespace
 
-void WatchInstanceChannel(int channel, std::function<void()> activate) {
-  if (channel < 0 || !ListenInstanceChannel(channel)) return;
-  g_unix_fd_add_full(G_PRIORITY_DEFAULT, channel, G_IO_IN, OnRequest,
+unsigned WatchInstanceChannel(int channel, std::function<void()> activate) {
+  if (channel < 0 || !ListenInstanceChannel(channel)) return 0;
+  return g_unix_fd_add_full(G_PRIORITY_DEFAULT, channel, G_IO_IN, OnRequest,
                      new std::function<void()>(std::move(activate)), DeleteCallback);
 }

@@ -3,5 +3,6 @@
 #include <functional>
 
 // Starts listening on the claimed instance channel and calls `activate` for every activation request
-// of the same user. Nothing happens for a channel of -1 (none could be claimed).
-void WatchInstanceChannel(int channel, std::function<void()> activate);
+// of the same user. Returns the watch's GLib source id; 0 (nothing watched) for a channel of -1 (none
+// could be claimed) or one that cannot listen.
+unsigned WatchInstanceChannel(int channel, std::function<void()> activate);
