@@ -26,8 +26,6 @@ WebKitUserContentManager* NavigationScript() {
   return content;
 }
 
-}  // namespace
-
 WebKitWebView* CreateExamWebView(const std::string& dataFolder) {
   RegisterShellResources();
   WebKitWebContext* context = PrivateContext(dataFolder);
@@ -43,6 +41,8 @@ WebKitWebView* CreateExamWebView(const std::string& dataFolder) {
   g_object_unref(context);
   return view;
 }
+
+}  // namespace
 
 WebKitWebView* StartExamWebView() {
   WebKitWebView* view = CreateExamWebView(NativePath(GetExeFolder()) + "/webdata");
