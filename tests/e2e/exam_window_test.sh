@@ -36,4 +36,6 @@ code=$(host_exit_code 10)
 [ "$code" = 0 ] || fail "exit code $code after closing"
 requested "GET /logout.php" || fail "no logout request"
 [ -z "$(server_pids)" ] || fail "servers left running: $(server_pids)"
+nothing_left() { [ -z "$(program_pids)" ]; }
+wait_for 5 nothing_left || fail "processes left running: $(program_pids)"
 echo "PASS"

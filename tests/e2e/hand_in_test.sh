@@ -10,8 +10,6 @@ mkdir -p "$E2E_WORK/bin"
 printf '#!/bin/sh\nprintf "%%s\\n" "$1" >> "%s/opened"\n' "$E2E_WORK" > "$E2E_WORK/bin/xdg-open"
 chmod +x "$E2E_WORK/bin/xdg-open"
 export PATH=$E2E_WORK/bin:$PATH
-export HOME=$E2E_WORK/home  # the candidate's folders are made below the home folder
-mkdir -p "$HOME"
 start_exam "GET /exam/height/700"
 focus_host
 xdotool mousemove 500 650 click 1

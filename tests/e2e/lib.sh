@@ -8,11 +8,18 @@ E2E_WORK=$(mktemp -d /tmp/examhost-e2e.XXXXXX)
 INSTALL=$E2E_WORK/install
 X_PIDS=()
 TITLE='中级职称无纸化考试模拟系统 －Brenvale'
+# The candidate's folders (C:\ is the home folder) and the desktop's caches stay in the test's folder.
+export HOME=$E2E_WORK/home
+mkdir -p "$HOME"
 
 # Processes whose working folder or program file lies in `folder`.
 pids_in() {
   { find /proc/[0-9]*/cwd /proc/[0-9]*/exe -maxdepth 0 -lname "$1*" 2>/dev/null || true; } | cut -d/ -f3 | sort -un
 }
+
+# The program's processes (the host, its WebKit processes, its servers): those of the test's folder but
+# the X server and the window manager.
+program_pids() { pids_in "$E2E_WORK" | grep -vxF -f <(printf '%s\n' "${X_PIDS[@]}" 0) || true; }
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 

@@ -24,8 +24,8 @@ expect_failure() {
   code=$(host_exit_code 10)
   [ "$code" = 255 ] || fail "$name: exit code $code"
   [ -z "$(server_pids)" ] || fail "$name: servers left running"
-  nothing_left() { [ -z "$(pids_in "$E2E_WORK")" ]; }
-  wait_for 5 nothing_left || fail "$name: processes left running: $(pids_in "$E2E_WORK")"
+  nothing_left() { [ -z "$(program_pids)" ]; }
+  wait_for 5 nothing_left || fail "$name: processes left running: $(program_pids)"
 }
 
 conf=$INSTALL/conf/global.ini
