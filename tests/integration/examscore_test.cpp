@@ -1,32 +1,17 @@
 // examscore, the command-line scorer, run as a program: its arguments, its output and its exit status.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
-
 #include "platform/codepage.h"
+#include "support/program_run.h"
 #include "support/temp_folder.h"
 
 namespace {
-
-struct ProgramRun {
-  int status;
-  std::string out;
-};
 
 // Runs examscore with `arguments` (shell words) and HOME set to `home`; stderr goes with stdout.
 ProgramRun Examscore(const std::string& home, const std::string& arguments) {
   std::string command = "env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME='" + home + "' " + EXAMHOST_BINARY_DIR "/src/programs/examscore/examscore " +
                         arguments + " 2>&1";
-  ProgramRun run{-1, ""};
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
-  int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
+  return RunCommand(command);
 }
 
 class ExamscoreCommand : public testing::Test {

@@ -7,7 +7,9 @@
 #include "platform/files.h"
 
 // xdg-open runs in a grandchild in a session of its own: the intermediate child exits at once and is
-// reaped here, so nothing is left behind as a zombie and the opened program outlives no terminal of ours.
+// reaped here, so nothing is left behind as a zombie. The grandchild closes every descriptor but the
+// standard three, so the opened program holds none of the host's sockets (the single-instance socket
+// among them) after the host has ended.
 void ShellOpen(const std::string& path) {
   std::string native = NativePath(path);
   char program[] = "xdg-open";
@@ -17,6 +19,7 @@ void ShellOpen(const std::string& path) {
   if (child == 0) {
     setsid();
     if (fork() == 0) {
+      close_range(3, ~0U, 0);
       execvp(program, argv);
       _exit(127);
     }

@@ -43,6 +43,7 @@ std::string WithDesktop(const std::string& path) {
   return HasDesktopPrefix(path) ? GetDesktopFolder() + path.substr(kDesktopPrefix.size()) : path;
 }
 
+// One feedback item: its parts, then "<br>".
 std::string Item(std::string_view first, const std::string& second = std::string(),
                  std::string_view third = std::string_view()) {
   std::string item = std::string(first) + second + std::string(third);
@@ -135,14 +136,15 @@ void WindowsScoring::Shortcut() {
   for (int i = 1; i <= n; ++i) {
     std::string index = std::to_string(i);
     std::string expected = String("shortcut", "shortcut_" + index, kPathBuffer);
-    std::string link = String("shortcut", "target_" + index, kPathBuffer);
-    bool onDesktop = HasDesktopPrefix(link);
+    std::string listed = String("shortcut", "target_" + index, kPathBuffer);
+    bool onDesktop = HasDesktopPrefix(listed);
+    std::string link = WithDesktop(listed);
     std::string target;
-    if (!PathExists(WithDesktop(link))) {
+    if (!PathExists(link)) {
       allFound = false;
       feedback_ += Item(AnsiText(onDesktop ? WINDOWS_NOT_ON_DESKTOP : WINDOWS_NOT_DETECTED), expected,
                         AnsiText(WINDOWS_SHORTCUT));
-    } else if (!ResolveShortcut(WithDesktop(link), target)) {
+    } else if (!ResolveShortcut(link, target)) {
       allFound = false;
       feedback_ += Item(expected, AnsiText(WINDOWS_SHORTCUT_FAILED));
     } else if (target == expected) {
