@@ -5,7 +5,10 @@
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <cstring>
 
 namespace {
 
@@ -38,6 +41,44 @@ TEST(InstanceChannel, OnlyAListeningWindowIsActivated) {
   CloseInstanceChannel(again);
 }
 
+// Connects to the channel of the user `uid` by its address and sends `text`; the socket stays open.
+int ConnectAndSend(const std::string& name, uid_t uid, const char* text) {
+  int peer = socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::string full = name + "." + std::to_string(uid);
+  full.copy(address.sun_path + 1, full.size());
+  if (connect(peer, reinterpret_cast<sockaddr*>(&address),
+              static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + full.size())) != 0)
+    return -1;
+  send(peer, text, std::strlen(text), 0);
+  return peer;
+}
+
+TEST(InstanceChannel, AnotherUserCanNeitherActivateNorBeAnswered) {
+  if (getuid() != 0) GTEST_SKIP() << "needs root to act as another user";
+  std::string name = UniqueName("users");
+  int channel = ClaimInstanceChannel(name);
+  ASSERT_GE(channel, 0);
+  ASSERT_TRUE(ListenInstanceChannel(channel));
+  // A start by another user neither finds this channel under its own name nor is answered on this one.
+  uid_t owner = getuid();
+  pid_t child = fork();
+  if (child == 0) {
+    if (setgid(65534) != 0 || setuid(65534) != 0) _exit(2);
+    bool own = RequestActivation(name);
+    int peer = ConnectAndSend(name, owner, "activate\n");
+    char answer[8];
+    bool answered = peer >= 0 && recv(peer, answer, sizeof answer, 0) > 0;
+    _exit(own || peer < 0 || answered ? 1 : 0);
+  }
+  EXPECT_FALSE(AnswerOne(channel)) << "a request of another user was taken for an activation";
+  int status = 0;
+  waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+  CloseInstanceChannel(channel);
+}
+
 TEST(InstanceChannel, OtherTrafficIsNoActivation) {
   std::string name = UniqueName("garbage");
   int channel = ClaimInstanceChannel(name);
@@ -45,15 +86,8 @@ TEST(InstanceChannel, OtherTrafficIsNoActivation) {
   ASSERT_TRUE(ListenInstanceChannel(channel));
   EXPECT_FALSE(AcceptActivation(channel)) << "nothing waiting: the window is not stalled";
 
-  int peer = socket(AF_UNIX, SOCK_STREAM, 0);
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  std::string full = name + "." + std::to_string(getuid());
-  full.copy(address.sun_path + 1, full.size());
-  ASSERT_EQ(connect(peer, reinterpret_cast<sockaddr*>(&address),
-                    static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + full.size())),
-            0);
-  ASSERT_EQ(send(peer, "quit\nnow\n", 9, 0), 9);
+  int peer = ConnectAndSend(name, getuid(), "quit\nnow\n");
+  ASSERT_GE(peer, 0);
   EXPECT_FALSE(AnswerOne(channel));
   close(peer);
   CloseInstanceChannel(channel);
