@@ -8,6 +8,8 @@
 #include "app/ini_file.h"
 #include "webserver/server.h"
 
+class AppShell;
+
 // The pauses of the start-up wait and of shutdown; tests shorten them.
 struct StartupTiming {
   int stopPauseMs = 500;      // between killing stale servers and launching new ones
@@ -26,6 +28,12 @@ class CDemoApp {
   virtual ~CDemoApp();
   CDemoApp(const CDemoApp&) = delete;
   CDemoApp& operator=(const CDemoApp&) = delete;
+
+  // The whole start-up on the toolkit shell: single instance (a running exam window is brought to the
+  // front and this process ends with 0), splash, StartWebServer (a failure shows its message and ends
+  // with -1 after the servers were stopped), the workspace, the updater and its thread, then the exam
+  // window until it ends. Returns false, as the program then ends.
+  bool InitInstance(AppShell& shell);
 
   // Configuration present (137), ports (136, 131), stale servers killed, servers launched and waited for
   // (138). Returns the message it ended with, 0 when both servers run.
@@ -54,4 +62,5 @@ class CDemoApp {
   bool WaitForServers();
 
   std::string serverFolder_;  // named by message 136
+  int instanceChannel_ = -1;  // the single-instance channel while this process holds it
 };
