@@ -24,6 +24,10 @@ std::string MessageString(int id);
 // Caption of the update prompt.
 inline constexpr std::string_view UPDATE_PROMPT_CAPTION = "升级到新版本";
 
+// The candidate's working folders: the default of [personal_exam] path, and the folder always created.
+inline constexpr std::string_view DEFAULT_CANDIDATE_FOLDER = "C:\\考生文件夹";
+inline constexpr std::string_view WORK_FOLDER = "C:\\WORK";
+
 // Feedback texts of the scorers, by subsystem.
 
 // -- Scoring run

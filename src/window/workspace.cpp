@@ -7,8 +7,6 @@
 namespace {
 
 constexpr size_t kSettingBuffer = 260;
-constexpr std::string_view kDefaultCandidateFolder = "C:\\考生文件夹";
-constexpr std::string_view kWorkFolder = "C:\\WORK";
 
 void CreateWhenMissing(const std::string& folder) {
   if (!PathExists(folder)) CreateFolder(folder);
@@ -24,9 +22,9 @@ std::string Setting(const IniFile& config, const char* key) {
 
 void PrepareWorkspace(const IniFile& config, const std::string& updateFolder) {
   std::string folder = Setting(config, "path");
-  if (folder.empty()) folder = AnsiText(kDefaultCandidateFolder);
+  if (folder.empty()) folder = AnsiText(DEFAULT_CANDIDATE_FOLDER);
   CreateWhenMissing(folder);
-  CreateWhenMissing(std::string(kWorkFolder));
+  CreateWhenMissing(std::string(WORK_FOLDER));
   for (const std::string& piece : SplitString(Setting(config, "subpath"), ','))
     CreateWhenMissing(folder + "\\" + piece);
   CreateWhenMissing(updateFolder);
