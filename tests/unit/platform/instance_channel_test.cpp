@@ -51,7 +51,7 @@ int ConnectAndSend(const std::string& name, uid_t uid, const char* text) {
   if (connect(peer, reinterpret_cast<sockaddr*>(&address),
               static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + full.size())) != 0)
     return -1;
-  send(peer, text, std::strlen(text), 0);
+  send(peer, text, std::strlen(text), MSG_NOSIGNAL);
   return peer;
 }
 
