@@ -15,12 +15,15 @@
 
 namespace {
 
-// xdg-open replaced by a script that records its argument and its open descriptors and then lingers, to
-// show that the caller does not wait for the program it opened and hands it none of its own descriptors.
+// xdg-open replaced by a script that records its open descriptors, then its argument (each file complete
+// once it appears), and then lingers, to show that the caller does not wait for the program it opened and
+// hands it none of its own descriptors.
 TEST(ShellOpen, HandsThePathToXdgOpenWithoutWaiting) {
   TempFolder folder;
   std::string script = folder.Write(
-      "bin/xdg-open", "#!/bin/sh\necho \"$1\" > \"$0.out\"\nls /proc/$$/fd > \"$0.fds\"\nsleep 3\n");
+      "bin/xdg-open",
+      "#!/bin/sh\nls /proc/$$/fd > \"$0.fds.new\"\nmv \"$0.fds.new\" \"$0.fds\"\n"
+      "echo \"$1\" > \"$0.out.new\"\nmv \"$0.out.new\" \"$0.out\"\nsleep 3\n");
   std::filesystem::permissions(script, std::filesystem::perms::owner_all);
   std::string savedPath = std::getenv("PATH");
   setenv("PATH", (folder.Native() + "/bin:" + savedPath).c_str(), 1);
