@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "automation/excel_area.h"
 #include "scorers/excel/excel_session.h"
 
 namespace {
@@ -41,27 +42,6 @@ class ModelObject {
  private:
   std::shared_ptr<Instance> instance_;
 };
-
-// The value every cell of `area` has, or `mixed` when they differ (Excel answers Null there).
-template <class Get, class Value = decltype(std::declval<Get>()(1, 1))>
-Value Uniform(const ExcelArea& area, Get get, Value mixed) {
-  Value first = get(area.top, area.left);
-  for (int row = area.top; row <= area.bottom; ++row) {
-    for (int column = area.left; column <= area.right; ++column) {
-      if (get(row, column) != first) return mixed;
-    }
-  }
-  return first;
-}
-
-// The cells along one edge of an area.
-ExcelArea EdgeCells(ExcelArea area, int edge) {
-  if (edge == EXCEL_EDGE_TOP) area.bottom = area.top;
-  if (edge == EXCEL_EDGE_BOTTOM) area.top = area.bottom;
-  if (edge == EXCEL_EDGE_LEFT) area.right = area.left;
-  if (edge == EXCEL_EDGE_RIGHT) area.left = area.right;
-  return area;
-}
 
 class ModelFont : public ExcelFont, ModelObject {
  public:

@@ -34,6 +34,7 @@
 #include <com/sun/star/util/XCloseable.hpp>
 #include <vector>
 
+#include "automation/excel_area.h"
 #include "automation/office_values.h"
 #include "automation/uno/uno_properties.h"
 #include "automation/uno/uno_text.h"
@@ -71,25 +72,6 @@ Area AreaOf(const Reference<office::sheet::XCellRangeAddressable>& range) {
 
 Reference<office::beans::XPropertySet> CellProperties(const Sheet& sheet, int row, int column) {
   return Reference<office::beans::XPropertySet>(sheet->getCellByPosition(column, row), UNO_QUERY_THROW);
-}
-
-// The value every cell of `area` has, or `mixed` when they differ (Excel answers Null there).
-template <typename Get, typename Value = decltype(std::declval<Get>()(0, 0))>
-Value Uniform(const Area& area, Get get, Value mixed) {
-  Value first = get(area.top, area.left);
-  for (int row = area.top; row <= area.bottom; ++row)
-    for (int column = area.left; column <= area.right; ++column)
-      if (!(row == area.top && column == area.left) && get(row, column) != first) return mixed;
-  return first;
-}
-
-// The cells along one edge of an area.
-Area EdgeCells(Area area, int edge) {
-  if (edge == EXCEL_EDGE_TOP) area.bottom = area.top;
-  if (edge == EXCEL_EDGE_BOTTOM) area.top = area.bottom;
-  if (edge == EXCEL_EDGE_LEFT) area.right = area.left;
-  if (edge == EXCEL_EDGE_RIGHT) area.left = area.right;
-  return area;
 }
 
 struct Line {
